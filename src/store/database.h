@@ -1,0 +1,56 @@
+#pragma once
+
+#include "catalogue.h"
+
+#include <QString>
+#include <map>
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+namespace store {
+
+// One table file opened by the engine: its connection and the columns declared in it.
+struct TableFile {
+    QString fileName;  // e.g. "phm_nakup2004.db"
+    QString innerName; // the table inside the file, e.g. "phm_nakup"
+    std::vector<FieldDef> columns;
+    sqlite3 *db = nullptr;
+    bool readOnly = false; // SQLite could open the file for reading only
+
+    int columnIndex(const QString &name) const; // case-insensitive, -1 when absent
+    ~TableFile();
+};
+
+// The database engine over the table files of one data directory. A table name resolves to name + ".db" there
+// (".db" may be given); opening never creates a file. Each file gets one cached connection.
+class Database {
+public:
+    explicit Database(QString dataDir);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    const QString &dataDir() const { return m_dataDir; }
+
+    // "phm_nakup2004" or "phm_nakup2004.db" -> "phm_nakup2004.db". Throws BadName for a name with a path
+    // separator or nothing but ".db".
+    static QString fileName(const QString &tableName);
+    QString filePath(const QString &tableName) const;
+
+    // The open table file; throws store::Error (missing, damaged, locked, unreadable) naming the file.
+    TableFile &table(const QString &tableName);
+
+    // Drops the cached connection of a table (for instance after its file was replaced).
+    void forget(const QString &tableName);
+
+private:
+    QString m_dataDir;
+    std::map<QString, std::unique_ptr<TableFile>> m_tables; // by file name
+};
+
+// Throws the store::Error for a failed SQLite call on a table file: locked, read-only, full disk, damaged...
+[[noreturn]] void raiseSqlite(sqlite3 *db, int rc, const QString &fileName, const QString &action);
+
+} // namespace store

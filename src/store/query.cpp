@@ -1,0 +1,648 @@
+#include "query.h"
+
+#include "database.h"
+#include "error.h"
+#include "sqlitefunctions.h"
+#include "values.h"
+
+#include <sqlite3.h>
+
+namespace store {
+
+namespace {
+
+using Kind = Error::Kind;
+
+QByteArray ident(const QString &name) { return '"' + name.toUtf8().replace("\"", "\"\"") + '"'; }
+
+// Dates are stored as ISO text so that ordering and "between" are chronological.
+QDate dateFromIso(const unsigned char *s, int n)
+{
+    auto digits = [s](int from, int count) {
+        int v = 0;
+        for (int i = from; i < from + count; ++i) {
+            if (s[i] < '0' || s[i] > '9')
+                return -1;
+            v = v * 10 + (s[i] - '0');
+        }
+        return v;
+    };
+    if (n != 10 || s[4] != '-' || s[7] != '-')
+        return {};
+    return QDate(digits(0, 4), digits(5, 2), digits(8, 2));
+}
+
+QVariant readValue(sqlite3_stmt *st, int col, FieldType type)
+{
+    const int storage = sqlite3_column_type(st, col);
+    if (storage == SQLITE_NULL)
+        return {};
+    switch (type) {
+    case FieldType::Date: {
+        const unsigned char *s = sqlite3_column_text(st, col);
+        const QDate d = dateFromIso(s, sqlite3_column_bytes(st, col));
+        return d.isValid() ? QVariant(d) : QVariant();
+    }
+    case FieldType::Number:
+    case FieldType::Money:
+        return sqlite3_column_double(st, col);
+    case FieldType::Text: {
+        const auto *s = reinterpret_cast<const char *>(sqlite3_column_text(st, col));
+        return QString::fromUtf8(s, sqlite3_column_bytes(st, col));
+    }
+    case FieldType::Picture: {
+        const auto *p = static_cast<const char *>(sqlite3_column_blob(st, col));
+        return QByteArray(p, sqlite3_column_bytes(st, col));
+    }
+    }
+    return {};
+}
+
+int bindValue(sqlite3_stmt *st, int param, FieldType type, const QVariant &value)
+{
+    if (value.isNull())
+        return sqlite3_bind_null(st, param);
+    switch (type) {
+    case FieldType::Date: {
+        const QByteArray iso = value.toDate().toString(Qt::ISODate).toUtf8();
+        return sqlite3_bind_text(st, param, iso.constData(), int(iso.size()), SQLITE_TRANSIENT);
+    }
+    case FieldType::Number:
+    case FieldType::Money:
+        return sqlite3_bind_double(st, param, value.toDouble());
+    case FieldType::Text: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        return sqlite3_bind_text(st, param, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    case FieldType::Picture: {
+        const QByteArray bytes = value.toByteArray();
+        return sqlite3_bind_blob(st, param, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    }
+    }
+    return SQLITE_MISUSE;
+}
+
+// A prepared statement that finalizes itself.
+class Stmt {
+public:
+    Stmt(TableFile &t, const QByteArray &sql, const QString &action) : m_t(t), m_action(action)
+    {
+        const int rc = sqlite3_prepare_v2(t.db, sql.constData(), int(sql.size()), &m_st, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc);
+    }
+    ~Stmt() { sqlite3_finalize(m_st); }
+    Stmt(const Stmt &) = delete;
+    Stmt &operator=(const Stmt &) = delete;
+
+    sqlite3_stmt *get() const { return m_st; }
+    void check(int rc) const
+    {
+        if (rc != SQLITE_OK)
+            fail(rc);
+    }
+    bool step() const
+    {
+        const int rc = sqlite3_step(m_st);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            fail(rc);
+        return false;
+    }
+    [[noreturn]] void fail(int rc) const { raiseSqlite(m_t.db, rc, m_t.fileName, m_action); }
+
+private:
+    TableFile &m_t;
+    QString m_action;
+    sqlite3_stmt *m_st = nullptr;
+};
+
+const QString kRead = QStringLiteral("čtení");
+const QString kStore = QStringLiteral("uložení záznamu");
+const QString kDelete = QStringLiteral("smazání záznamu");
+
+} // namespace
+
+Query::Query(Database &db, QObject *parent) : QAbstractTableModel(parent), m_db(db) {}
+
+Query::~Query() = default;
+
+void Query::clear()
+{
+    close();
+    m_lines.clear();
+}
+
+void Query::add(const QueryLine &line)
+{
+    close();
+    m_lines.append(line);
+}
+
+void Query::setText(const QList<QueryLine> &lines)
+{
+    close();
+    m_lines = lines;
+}
+
+QStringList Query::text() const
+{
+    QStringList t;
+    for (const QueryLine &l : m_lines)
+        t << l.text();
+    return t;
+}
+
+QString Query::tableFileName() const { return m_table ? m_table->fileName : QString(); }
+
+void Query::open()
+{
+    if (isOpen())
+        return;
+    const Statement st = parseQuery(m_lines);
+    TableFile &t = m_db.table(st.table);
+    const QString whole = joinedText(m_lines);
+
+    auto column = [&](const QString &name) {
+        const int c = t.columnIndex(name);
+        if (c < 0)
+            throw Error(Kind::UnknownField,
+                        QStringLiteral("Pole „%1“ v tabulce %2 neexistuje (dotaz „%3“).").arg(name, t.fileName, whole),
+                        t.fileName);
+        return c;
+    };
+    auto refuse = [&](const QString &why) {
+        throw Error(Kind::BadQuery, QStringLiteral("Chybný text dotazu (%1): „%2“").arg(why, whole), t.fileName);
+    };
+
+    std::vector<FieldDef> columns;
+    std::vector<int> tableColumns;
+    QByteArray sql = "SELECT ";
+    if (st.kind == Statement::Kind::Rows) {
+        if (st.columns.isEmpty()) {
+            for (size_t i = 0; i < t.columns.size(); ++i)
+                tableColumns.push_back(int(i));
+        } else {
+            for (const QString &name : st.columns)
+                tableColumns.push_back(column(name));
+        }
+        sql += "rowid";
+        for (int c : tableColumns) {
+            columns.push_back(t.columns[size_t(c)]);
+            sql += ", " + ident(t.columns[size_t(c)].name);
+        }
+    } else {
+        FieldDef result{st.alias, FieldType::Number, 0};
+        if (st.argument == u"*") {
+            sql += "count(*)";
+        } else {
+            const FieldDef &f = t.columns[size_t(column(st.argument))];
+            if (st.function == u"sum") {
+                if (f.type != FieldType::Number && f.type != FieldType::Money)
+                    refuse(QStringLiteral("pole %1 není číselné, nelze je sečíst").arg(f.name));
+                result.type = f.type;
+            }
+            sql += st.function.toUtf8() + '(' + ident(f.name) + ')';
+        }
+        columns.push_back(result);
+        tableColumns.push_back(-1);
+    }
+    sql += " FROM " + ident(t.innerName);
+
+    // Parameters of the filter, bound after preparing: no value ever becomes statement text.
+    std::vector<std::pair<FieldType, QVariant>> params;
+    if (st.filter.kind == Filter::Kind::Like) {
+        QList<QByteArray> terms;
+        for (const LikeTerm &term : st.filter.terms) {
+            const FieldDef &f = t.columns[size_t(column(term.field))];
+            if (f.type != FieldType::Text)
+                refuse(QStringLiteral("pole %1 není textové, nelze v něm hledat").arg(f.name));
+            terms << QByteArray(kLikeFunction) + '(' + ident(f.name) + ", ?)";
+            params.emplace_back(FieldType::Text, term.pattern);
+        }
+        sql += " WHERE " + terms.join(" OR ");
+    } else if (st.filter.kind == Filter::Kind::Between) {
+        const FieldDef &f = t.columns[size_t(column(st.filter.field))];
+        for (const QString &literal : {st.filter.low, st.filter.high}) {
+            QVariant v;
+            try {
+                v = valueFromText(f, literal);
+            } catch (const Error &e) {
+                refuse(e.message());
+            }
+            if (v.isNull())
+                refuse(QStringLiteral("chybí mez rozsahu"));
+            params.emplace_back(f.type, v);
+        }
+        sql += " WHERE " + ident(f.name) + " BETWEEN ? AND ?";
+    }
+    if (st.kind == Statement::Kind::Rows) {
+        if (st.orderBy.isEmpty()) {
+            sql += " ORDER BY rowid";
+        } else {
+            const FieldDef &f = t.columns[size_t(column(st.orderBy))];
+            sql += " ORDER BY " + ident(f.name);
+            if (f.type == FieldType::Text)
+                sql += QByteArray(" COLLATE ") + kCzechCollation;
+            sql += ", rowid";
+        }
+    }
+
+    Stmt stmt(t, sql, kRead);
+    for (size_t i = 0; i < params.size(); ++i)
+        stmt.check(bindValue(stmt.get(), int(i) + 1, params[i].first, params[i].second));
+
+    beginResetModel();
+    m_rows.clear();
+    try {
+        const int first = st.kind == Statement::Kind::Rows ? 1 : 0;
+        while (stmt.step()) {
+            Row row;
+            row.rowid = first ? sqlite3_column_int64(stmt.get(), 0) : 0;
+            row.values.reserve(qsizetype(columns.size()));
+            for (size_t c = 0; c < columns.size(); ++c)
+                row.values.append(readValue(stmt.get(), int(c) + first, columns[c].type));
+            m_rows.push_back(std::move(row));
+        }
+    } catch (...) {
+        m_rows.clear();
+        endResetModel();
+        throw;
+    }
+    m_table = &t;
+    m_columns = std::move(columns);
+    m_tableColumns = std::move(tableColumns);
+    m_readOnly = st.kind == Statement::Kind::Aggregate || !st.orderBy.isEmpty();
+    m_state = State::Browse;
+    m_modified = false;
+    m_current = m_rows.empty() ? -1 : 0;
+    endResetModel();
+    Q_EMIT currentRowChanged(m_current);
+    notify();
+}
+
+void Query::close()
+{
+    if (!isOpen())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    m_columns.clear();
+    m_tableColumns.clear();
+    m_assigned.clear();
+    m_original.clear();
+    m_table = nullptr;
+    m_state = State::Closed;
+    m_readOnly = false;
+    m_modified = false;
+    m_current = -1;
+    endResetModel();
+}
+
+void Query::requireOpen() const
+{
+    if (!isOpen())
+        throw Error(Kind::NotOpen, QStringLiteral("Dotaz není otevřen."));
+}
+
+void Query::requireWritable() const
+{
+    requireOpen();
+    if (m_readOnly)
+        throw Error(Kind::ReadOnlyResult,
+                    QStringLiteral("Seřazený výpis ani součet nelze měnit. Pro úpravy zobrazte tabulku %1 bez řazení.")
+                        .arg(m_table->fileName),
+                    m_table->fileName);
+    if (m_table->readOnly)
+        throw Error(Kind::ReadOnlyFile,
+                    QStringLiteral("Tabulka %1 je jen pro čtení, změny nelze uložit. Zkontrolujte práva k souboru.")
+                        .arg(m_table->fileName),
+                    m_table->fileName);
+}
+
+void Query::notify() { Q_EMIT dataChange(); }
+
+void Query::setCurrent(int row)
+{
+    m_current = row;
+    Q_EMIT currentRowChanged(row);
+}
+
+void Query::dropPendingNewRow()
+{
+    const int row = int(m_rows.size()) - 1;
+    beginRemoveRows({}, row, row);
+    m_rows.pop_back();
+    m_state = State::Browse;
+    m_modified = false;
+    endRemoveRows();
+    setCurrent(std::min(m_current, int(m_rows.size()) - 1));
+}
+
+void Query::storePending()
+{
+    Row &row = m_rows[size_t(m_current)];
+    TableFile &t = *m_table;
+    if (m_state == State::Insert) {
+        QList<QByteArray> names, marks;
+        for (int c : m_tableColumns) {
+            names << ident(t.columns[size_t(c)].name);
+            marks << "?";
+        }
+        const QByteArray sql = names.isEmpty()
+                                   ? "INSERT INTO " + ident(t.innerName) + " DEFAULT VALUES"
+                                   : "INSERT INTO " + ident(t.innerName) + " (" + names.join(", ") + ") VALUES (" +
+                                         marks.join(", ") + ")";
+        Stmt stmt(t, sql, kStore);
+        for (size_t c = 0; c < m_columns.size(); ++c)
+            stmt.check(bindValue(stmt.get(), int(c) + 1, m_columns[c].type, row.values[qsizetype(c)]));
+        stmt.step();
+        row.rowid = sqlite3_last_insert_rowid(t.db);
+    } else if (m_modified) {
+        QList<QByteArray> sets;
+        std::vector<size_t> changed;
+        for (size_t c = 0; c < m_columns.size(); ++c)
+            if (m_assigned[c]) {
+                sets << ident(m_columns[c].name) + " = ?";
+                changed.push_back(c);
+            }
+        Stmt stmt(t, "UPDATE " + ident(t.innerName) + " SET " + sets.join(", ") + " WHERE rowid = ?", kStore);
+        int p = 1;
+        for (size_t c : changed)
+            stmt.check(bindValue(stmt.get(), p++, m_columns[c].type, row.values[qsizetype(c)]));
+        stmt.check(sqlite3_bind_int64(stmt.get(), p, row.rowid));
+        stmt.step();
+        if (sqlite3_changes(t.db) != 1)
+            throw Error(Kind::RowGone,
+                        QStringLiteral("Upravovaný záznam už v tabulce %1 není, změnu nelze uložit.").arg(t.fileName),
+                        t.fileName);
+    }
+    m_state = State::Browse;
+    m_modified = false;
+    m_original.clear();
+}
+
+void Query::append()
+{
+    requireWritable();
+    if (m_state == State::Insert || m_state == State::Edit) {
+        if (m_modified)
+            post();
+        else
+            cancel();
+    }
+    const int row = int(m_rows.size());
+    beginInsertRows({}, row, row);
+    Row r;
+    r.values = QList<QVariant>(qsizetype(m_columns.size()));
+    m_rows.push_back(std::move(r));
+    m_state = State::Insert;
+    m_modified = false;
+    m_assigned.assign(m_columns.size(), false);
+    endInsertRows();
+    setCurrent(row);
+    notify();
+}
+
+void Query::post()
+{
+    requireOpen();
+    if (m_state != State::Insert && m_state != State::Edit)
+        throw Error(Kind::NothingToPost,
+                    QStringLiteral("Není co uložit: žádný záznam tabulky %1 se právě neupravuje.").arg(m_table->fileName),
+                    m_table->fileName);
+    storePending();
+    notify();
+}
+
+void Query::cancel()
+{
+    if (m_state == State::Insert) {
+        dropPendingNewRow();
+        notify();
+    } else if (m_state == State::Edit) {
+        m_rows[size_t(m_current)].values = m_original;
+        m_original.clear();
+        m_state = State::Browse;
+        m_modified = false;
+        Q_EMIT dataChanged(index(m_current, 0), index(m_current, columnCount() - 1));
+        notify();
+    }
+}
+
+void Query::deleteCurrent()
+{
+    requireOpen();
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    requireWritable();
+    if (m_rows.empty())
+        throw Error(Kind::EmptyResult,
+                    QStringLiteral("Není co smazat: výpis tabulky %1 neobsahuje žádný záznam.").arg(m_table->fileName),
+                    m_table->fileName);
+    if (m_state == State::Edit)
+        cancel();
+    Stmt stmt(*m_table, "DELETE FROM " + ident(m_table->innerName) + " WHERE rowid = ?", kDelete);
+    stmt.check(sqlite3_bind_int64(stmt.get(), 1, m_rows[size_t(m_current)].rowid));
+    stmt.step(); // no row deleted means it was gone already: the table holds what was asked
+    beginRemoveRows({}, m_current, m_current);
+    m_rows.erase(m_rows.begin() + m_current);
+    endRemoveRows();
+    setCurrent(std::min(m_current, int(m_rows.size()) - 1));
+    notify();
+}
+
+void Query::moveTo(int row)
+{
+    requireOpen();
+    if (row < 0 || row >= int(m_rows.size()) || row == m_current)
+        return;
+    if (m_state == State::Insert && !m_modified) {
+        dropPendingNewRow();
+        if (row >= int(m_rows.size()))
+            row = int(m_rows.size()) - 1;
+    } else if (m_state == State::Insert || m_state == State::Edit) {
+        storePending();
+    }
+    setCurrent(row);
+    notify();
+}
+
+void Query::edit()
+{
+    requireWritable();
+    if (m_state != State::Browse)
+        return;
+    if (m_rows.empty()) {
+        append();
+        return;
+    }
+    m_state = State::Edit;
+    m_original = m_rows[size_t(m_current)].values;
+    m_assigned.assign(m_columns.size(), false);
+    m_modified = false;
+}
+
+int Query::fieldIndex(const QString &name) const
+{
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+int Query::requireField(const QString &name) const
+{
+    const int c = fieldIndex(name);
+    if (c < 0)
+        throw Error(Kind::UnknownField,
+                    QStringLiteral("Pole „%1“ ve výsledku dotazu na tabulku %2 není.").arg(name, tableFileName()),
+                    tableFileName());
+    return c;
+}
+
+QString Query::fieldText(const QString &name) const
+{
+    if (!isOpen())
+        return {};
+    const int c = requireField(name);
+    if (m_current < 0)
+        return {};
+    return valueText(m_columns[size_t(c)].type, m_rows[size_t(m_current)].values[c]);
+}
+
+qint64 Query::fieldInt(const QString &name) const
+{
+    if (!isOpen())
+        return 0;
+    const int c = requireField(name);
+    if (m_current < 0)
+        return 0;
+    const QVariant &v = m_rows[size_t(m_current)].values[c];
+    if (v.isNull())
+        return 0;
+    switch (m_columns[size_t(c)].type) {
+    case FieldType::Number:
+    case FieldType::Money:
+        return roundHalfEven(v.toDouble());
+    case FieldType::Text:
+        if (const auto n = parseNumber(v.toString()))
+            return roundHalfEven(*n);
+        break;
+    default:
+        break;
+    }
+    throw Error(Kind::Conversion,
+                QStringLiteral("Hodnotu „%1“ pole %2 nelze číst jako číslo.").arg(fieldText(name), m_columns[size_t(c)].name));
+}
+
+QByteArray Query::fieldPicture(const QString &name) const
+{
+    if (!isOpen() || m_current < 0)
+        return {};
+    const int c = requireField(name);
+    return m_rows[size_t(m_current)].values[c].toByteArray();
+}
+
+void Query::assign(int column, const QVariant &value)
+{
+    requireWritable();
+    if (m_current < 0)
+        throw Error(Kind::EmptyResult,
+                    QStringLiteral("Výpis tabulky %1 neobsahuje žádný záznam, do kterého by šlo psát.")
+                        .arg(m_table->fileName),
+                    m_table->fileName);
+    if (m_state == State::Browse)
+        edit();
+    m_rows[size_t(m_current)].values[column] = value;
+    m_assigned[size_t(column)] = true;
+    m_modified = true;
+    Q_EMIT dataChanged(index(m_current, column), index(m_current, column));
+    notify();
+}
+
+void Query::setFieldText(const QString &name, const QString &text)
+{
+    requireOpen();
+    const int c = requireField(name);
+    assign(c, valueFromText(m_columns[size_t(c)], text));
+}
+
+void Query::setFieldPicture(const QString &name, const QByteArray &bmp)
+{
+    requireOpen();
+    const int c = requireField(name);
+    if (m_columns[size_t(c)].type != FieldType::Picture)
+        throw Error(Kind::Conversion, QStringLiteral("Pole %1 není obrázek.").arg(m_columns[size_t(c)].name));
+    assign(c, bmp.isEmpty() ? QVariant() : QVariant(bmp));
+}
+
+int Query::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+
+int Query::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
+
+QVariant Query::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= int(m_rows.size()) || index.column() >= int(m_columns.size()))
+        return {};
+    const FieldDef &f = m_columns[size_t(index.column())];
+    const QVariant &v = m_rows[size_t(index.row())].values[index.column()];
+    switch (role) {
+    case Qt::DisplayRole:
+        return valueText(f.type, v);
+    case Qt::EditRole:
+        return f.type == FieldType::Picture ? QVariant() : QVariant(valueText(f.type, v));
+    case Qt::TextAlignmentRole:
+        if (f.type == FieldType::Number || f.type == FieldType::Money)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant Query::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < int(m_columns.size()) ? QVariant(m_columns[size_t(section)].name)
+                                                               : QVariant();
+    if (section == m_current && m_state == State::Insert)
+        return QStringLiteral("*");
+    return section == m_current ? QStringLiteral("▶") : QString();
+}
+
+Qt::ItemFlags Query::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!m_readOnly && m_table && !m_table->readOnly && m_columns[size_t(index.column())].type != FieldType::Picture)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool Query::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= int(m_rows.size()))
+        return false;
+    try {
+        if (index.row() != m_current)
+            moveTo(index.row());
+        const FieldDef &f = m_columns[size_t(index.column())];
+        if (value.typeId() == QMetaType::QDate && f.type == FieldType::Date)
+            assign(index.column(), value.toDate().isValid() ? value : QVariant());
+        else
+            setFieldText(f.name, value.toString());
+        return true;
+    } catch (const Error &e) {
+        Q_EMIT failed(e.message());
+        return false;
+    }
+}
+
+} // namespace store

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "catalogue.h"
+#include "querytext.h"
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+#include <QList>
+#include <QVariant>
+#include <vector>
+
+namespace store {
+
+class Database;
+struct TableFile;
+
+// A query and its result set: the lines of query text, and once opened the rows of one table (or the single
+// row of an aggregate) as the model a grid shows and edits. States: closed, browse, edit (a stored row being
+// changed), insert (a new row not yet stored). There is at most one pending row. A sorted or aggregate result
+// is read-only. Rows are addressed by rowid, never by their values: identical rows are legal.
+class Query : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum class State { Closed, Browse, Edit, Insert };
+
+    explicit Query(Database &db, QObject *parent = nullptr);
+    ~Query() override;
+
+    // Query text. Changing the text of an open query closes it first (a pending row is dropped).
+    void clear();
+    void add(const QueryLine &line);
+    void setText(const QList<QueryLine> &lines);
+    QStringList text() const;
+    const QList<QueryLine> &lines() const { return m_lines; }
+
+    // Runs the text. Opening an open query does nothing. On failure the query stays closed.
+    void open();
+    // Closes the result; a pending row is dropped without being stored.
+    void close();
+    bool isOpen() const { return m_state != State::Closed; }
+
+    State state() const { return m_state; }
+    bool isReadOnly() const { return m_readOnly; }
+    bool isModified() const { return m_modified; }
+    QString tableFileName() const;
+
+    int recordCount() const { return int(m_rows.size()); } // including a pending new row
+    bool isEmpty() const { return m_rows.empty(); }
+    int currentRow() const { return m_current; } // -1 when there are no rows
+
+    // Row operations; each throws store::Error.
+    void append();                // stores a modified pending row, drops an unmodified new one, then adds
+    void post();                  // stores the pending row; fails when nothing is pending
+    void cancel();                // drops the pending changes
+    void deleteCurrent();         // drops a pending new row instead of deleting; fails on an empty result
+    void moveTo(int row);         // stores a modified pending row, drops an unmodified new one, then moves
+    void edit();                  // puts the current row into edit mode; on an empty result appends
+
+    // Fields of the current row, by name regardless of case.
+    int fieldCount() const { return int(m_columns.size()); }
+    const FieldDef &field(int column) const { return m_columns[size_t(column)]; }
+    int fieldIndex(const QString &name) const; // -1 when absent
+    QString fieldText(const QString &name) const;    // empty when null or when there is no row
+    void setFieldText(const QString &name, const QString &text); // a conversion error leaves it unassigned
+    qint64 fieldInt(const QString &name) const;      // nearest, halves to even; null -> 0
+    QByteArray fieldPicture(const QString &name) const;
+    void setFieldPicture(const QString &name, const QByteArray &bmp);
+
+    // The model a grid shows.
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+Q_SIGNALS:
+    // The one data-change notification: opened, current row moved, a field changed, content changed.
+    void dataChange();
+    // The current row changed from inside the result (open, append, delete), for the grid to follow.
+    void currentRowChanged(int row);
+    // An edit through the model interface failed; the grid's owner shows the message.
+    void failed(const QString &message);
+
+private:
+    struct Row {
+        qint64 rowid = 0; // 0 for the pending new row
+        QList<QVariant> values;
+    };
+
+    int requireField(const QString &name) const;
+    void requireOpen() const;
+    void requireWritable() const;
+    void assign(int column, const QVariant &value);
+    void dropPendingNewRow();
+    void storePending();
+    void setCurrent(int row);
+    void notify();
+
+    Database &m_db;
+    QList<QueryLine> m_lines;
+    TableFile *m_table = nullptr;
+    std::vector<FieldDef> m_columns;
+    std::vector<int> m_tableColumns; // column of the table file for each result column, -1 for an aggregate
+    std::vector<Row> m_rows;
+    State m_state = State::Closed;
+    bool m_readOnly = false;
+    int m_current = -1;
+    bool m_modified = false;
+    std::vector<bool> m_assigned; // result columns assigned in the pending row
+    QList<QVariant> m_original;   // the stored values of a row in edit mode
+};
+
+} // namespace store
