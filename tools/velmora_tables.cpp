@@ -26,8 +26,8 @@ int main(int argc, char **argv)
         const QStringList created = store::installTables(dir);
         for (const QString &file : created)
             std::printf("vytvořeno: %s\n", qPrintable(file));
-        std::printf("%s: %lld tabulek vytvořeno, %lld už existovalo.\n", qPrintable(QDir::toNativeSeparators(dir)),
-                    static_cast<long long>(created.size()),
+        std::printf("%s: %lld tabulek vytvořeno, %lld už existovalo.\n",
+                    qPrintable(QDir::toNativeSeparators(dir)), static_cast<long long>(created.size()),
                     static_cast<long long>(store::installationTables().size() - created.size()));
     } catch (const store::Error &e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));

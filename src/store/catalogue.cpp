@@ -4,11 +4,26 @@ namespace store {
 
 namespace {
 
-FieldDef date(const char *name) { return {QString::fromUtf8(name), FieldType::Date, 0}; }
-FieldDef number(const char *name) { return {QString::fromUtf8(name), FieldType::Number, 0}; }
-FieldDef money(const char *name) { return {QString::fromUtf8(name), FieldType::Money, 0}; }
-FieldDef text(const char *name, int width) { return {QString::fromUtf8(name), FieldType::Text, width}; }
-FieldDef picture(const char *name) { return {QString::fromUtf8(name), FieldType::Picture, 0}; }
+FieldDef date(const char *name)
+{
+    return {QString::fromUtf8(name), FieldType::Date, 0};
+}
+FieldDef number(const char *name)
+{
+    return {QString::fromUtf8(name), FieldType::Number, 0};
+}
+FieldDef money(const char *name)
+{
+    return {QString::fromUtf8(name), FieldType::Money, 0};
+}
+FieldDef text(const char *name, int width)
+{
+    return {QString::fromUtf8(name), FieldType::Text, width};
+}
+FieldDef picture(const char *name)
+{
+    return {QString::fromUtf8(name), FieldType::Picture, 0};
+}
 
 // Quantities typed as free text ("2 l/ha", "3 pytle") in the protection book and the crop forms.
 constexpr int kQuantityTextWidth = 30;
@@ -38,8 +53,9 @@ std::vector<FieldDef> concat(std::vector<FieldDef> a, const std::vector<FieldDef
 
 std::vector<FieldDef> animalFields()
 {
-    return concat({text("stat", 5), text("cv_cislo", 20), date("dat_narozeni"), text("vdj", 4), text("samec", 1)},
-                  cardFields());
+    return concat(
+        {text("stat", 5), text("cv_cislo", 20), date("dat_narozeni"), text("vdj", 4), text("samec", 1)},
+        cardFields());
 }
 
 const char *const kCrops[] = {"psenice", "jecmen", "oves", "zito", "brambory"};
@@ -58,13 +74,13 @@ std::vector<TableDef> build()
     // Shared tables.
     shared(s("seznam_zvirat"), animalFields());
     shared(s("pastva"), animalFields());
-    shared(s("odsun"), concat({text("stat", 5), text("cislo", 20), text("kam_cislo_registru", 10), date("datum"),
-                               text("poznamka", 200)},
+    shared(s("odsun"), concat({text("stat", 5), text("cislo", 20), text("kam_cislo_registru", 10),
+                               date("datum"), text("poznamka", 200)},
                               cardFields()));
-    shared(s("seznam_stroju"),
-           {text("stroj", 50), number("rok_vyroby"), text("Datum_a_misto_nakupu", 40), money("porizovaci_cena"),
-            text("pneu_predni", 10), text("pneu_zadni", 10), text("tech_parametry_rozmery", 90), text("barva", 15),
-            text("Poznamka1", 90), text("Poznamka2", 90), text("Poznamka3", 90), picture("foto")});
+    shared(s("seznam_stroju"), {text("stroj", 50), number("rok_vyroby"), text("Datum_a_misto_nakupu", 40),
+                                money("porizovaci_cena"), text("pneu_predni", 10), text("pneu_zadni", 10),
+                                text("tech_parametry_rozmery", 90), text("barva", 15), text("Poznamka1", 90),
+                                text("Poznamka2", 90), text("Poznamka3", 90), picture("foto")});
     shared(s("chemicka_ochrana"), {date("datum"), text("nazev", 20), text("mnozstvi", kQuantityTextWidth),
                                    money("cena"), text("poznamka", 200)});
     shared(s("org_hnuj_sklad"), {date("datum"), text("odkud", 30), text("kam", 30), number("pocet_fur")});
@@ -75,30 +91,33 @@ std::vector<TableDef> build()
                                        money("kc_vydej"), text("pozemek/odberatel", 50)});
     for (const char *what : {"seno", "slama"})
         for (const char *size : {"male", "velke"})
-            shared(s(what) + s("_sklad_") + s(size), {date("datum"), number("mnozstvi"), text("poznamka", 200)});
+            shared(s(what) + s("_sklad_") + s(size),
+                   {date("datum"), number("mnozstvi"), text("poznamka", 200)});
     for (const char *what : {"seno", "slama"})
         for (const char *size : {"male", "velke"})
             shared(s(what) + s("_vydej_") + s(size),
                    {date("datum"), number("mnozstvi"), text("komu", 50), money("kc")});
-    shared(s("senaz"), {date("datum"), number("mnozstvi_sklad"), number("mnozstvi_vydej"), text("pozemek/komu", 50),
-                        money("cena")});
+    shared(s("senaz"), {date("datum"), number("mnozstvi_sklad"), number("mnozstvi_vydej"),
+                        text("pozemek/komu", 50), money("cena")});
 
     // Year-scoped bases, in the order of the year load.
     yearly(s("nahr_dily"), {date("datum"), text("nahradni_dil", 20), number("kusu"), text("na_stroj", 20),
                             text("misto_nakupu", 40), money("cena")});
     yearly(s("phm_nakup"), {date("datum"), number("mnozstvi"), money("cena")});
     yearly(s("phm_cerpani"), {text("stroj", 20), date("datum"), number("mnozstvi")});
-    yearly(s("phm_maziva"), {date("datum"), text("stroj", 20), text("mazivo", 20), number("mnozstvi_doplneni"),
-                             number("mnozstvi_vymena"), money("kc_vydej")});
+    yearly(s("phm_maziva"), {date("datum"), text("stroj", 20), text("mazivo", 20),
+                             number("mnozstvi_doplneni"), number("mnozstvi_vymena"), money("kc_vydej")});
     yearly(s("sluzby"),
            {text("stroj", 20), date("datum"), text("komu", 40), number("hodiny"), money("fakturovana_cena")});
-    yearly(s("opravy_vlastni"), {text("stroj", 20), date("datum"), text("druh_opravy", 60), number("pocet_hodin")});
+    yearly(s("opravy_vlastni"),
+           {text("stroj", 20), date("datum"), text("druh_opravy", 60), number("pocet_hodin")});
     yearly(s("opravy_cizich"), {date("datum"), text("komu", 40), text("stroj", 20), text("druh_opravy", 40),
                                 number("pocet_hodin"), money("faktur_cena")});
     yearly(s("mocka"), {date("datum"), number("mnozstvi"), text("pozemek", 20), text("poznamka", 200)});
     for (const char *crop : kCrops) {
-        yearly(s("form1_") + s(crop), {date("datum"), text("parcelni_c", 20), number("vymera"), text("osivo", 50),
-                                       text("mnozstvi", kQuantityTextWidth), text("poznamka", 200)});
+        yearly(s("form1_") + s(crop),
+               {date("datum"), text("parcelni_c", 20), number("vymera"), text("osivo", 50),
+                text("mnozstvi", kQuantityTextWidth), text("poznamka", 200)});
         yearly(s("form2_") + s(crop), {date("datum"), text("cim", 50), text("mnozstvi", kQuantityTextWidth),
                                        text("parcelni_c", 20)});
     }

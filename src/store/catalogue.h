@@ -10,7 +10,7 @@ namespace store {
 enum class FieldType { Date, Number, Money, Text, Picture };
 
 struct FieldDef {
-    QString name;  // exactly as catalogued (case kept: Datum_a_misto_nakupu, Poznamka1)
+    QString name; // exactly as catalogued (case kept: Datum_a_misto_nakupu, Poznamka1)
     FieldType type;
     int width = 0; // characters, for Text only
 };

@@ -13,8 +13,6 @@ namespace {
 
 using Kind = Error::Kind;
 
-constexpr int kBusyTimeoutMs = 5000;
-
 // A declared column type back to its field: DATE, NUMBER, MONEY, VARCHAR(n), PICTURE.
 bool fieldFromDeclared(const QString &name, const QString &declared, FieldDef &out)
 {
@@ -39,7 +37,10 @@ bool fieldFromDeclared(const QString &name, const QString &declared, FieldDef &o
     return true;
 }
 
-QString text(const unsigned char *s) { return QString::fromUtf8(reinterpret_cast<const char *>(s)); }
+QString text(const unsigned char *s)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(s));
+}
 
 } // namespace
 
@@ -49,22 +50,25 @@ void raiseSqlite(sqlite3 *db, int rc, const QString &file, const QString &action
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        throw Error(Kind::LockedFile,
-                    QStringLiteral("Tabulku %1 právě používá jiný program (%2 se nepodařilo). Zavřete jej a akci "
-                                   "opakujte.")
-                        .arg(file, action),
-                    file);
+        throw Error(
+            Kind::LockedFile,
+            QStringLiteral("Tabulku %1 právě používá jiný program (%2 se nepodařilo). Zavřete jej a akci "
+                           "opakujte.")
+                .arg(file, action),
+            file);
     case SQLITE_READONLY:
-        throw Error(Kind::ReadOnlyFile,
-                    QStringLiteral("Tabulka %1 je jen pro čtení, změnu nelze uložit. Zkontrolujte práva k souboru "
-                                   "a k adresáři dat.")
-                        .arg(file),
-                    file);
+        throw Error(
+            Kind::ReadOnlyFile,
+            QStringLiteral("Tabulka %1 je jen pro čtení, změnu nelze uložit. Zkontrolujte práva k souboru "
+                           "a k adresáři dat.")
+                .arg(file),
+            file);
     case SQLITE_FULL:
-        throw Error(Kind::DiskFull,
-                    QStringLiteral("Disk je plný, změnu tabulky %1 nelze uložit. Uvolněte místo a akci opakujte.")
-                        .arg(file),
-                    file);
+        throw Error(
+            Kind::DiskFull,
+            QStringLiteral("Disk je plný, změnu tabulky %1 nelze uložit. Uvolněte místo a akci opakujte.")
+                .arg(file),
+            file);
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
     case SQLITE_FORMAT:
@@ -85,9 +89,10 @@ void raiseSqlite(sqlite3 *db, int rc, const QString &file, const QString &action
                         .arg(file, action, detail),
                     file);
     default:
-        throw Error(Kind::IoFailure,
-                    QStringLiteral("Databázová chyba v tabulce %1 (%2 se nepodařilo: %3).").arg(file, action, detail),
-                    file);
+        throw Error(
+            Kind::IoFailure,
+            QStringLiteral("Databázová chyba v tabulce %1 (%2 se nepodařilo: %3).").arg(file, action, detail),
+            file);
     }
 }
 
@@ -113,8 +118,9 @@ QString Database::fileName(const QString &tableName)
 {
     QString name = tableName.trimmed();
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(QChar(0)))
-        throw Error(Kind::BadName,
-                    QStringLiteral("Název tabulky „%1“ nesmí obsahovat cestu, jen název souboru.").arg(tableName));
+        throw Error(
+            Kind::BadName,
+            QStringLiteral("Název tabulky „%1“ nesmí obsahovat cestu, jen název souboru.").arg(tableName));
     if (!name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
         name += QLatin1String(".db");
     if (name.size() <= 3 || name == u"..db")
@@ -122,7 +128,10 @@ QString Database::fileName(const QString &tableName)
     return name;
 }
 
-QString Database::filePath(const QString &tableName) const { return m_dataDir + u'/' + fileName(tableName); }
+QString Database::filePath(const QString &tableName) const
+{
+    return m_dataDir + u'/' + fileName(tableName);
+}
 
 TableFile &Database::table(const QString &tableName)
 {
@@ -141,15 +150,17 @@ TableFile &Database::table(const QString &tableName)
 
     auto t = std::make_unique<TableFile>();
     t->fileName = file;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &t->db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &t->db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         if (!info.isReadable())
             throw Error(Kind::ReadOnlyFile,
-                        QStringLiteral("Tabulku %1 nelze číst: chybí oprávnění ke čtení souboru.").arg(file), file);
+                        QStringLiteral("Tabulku %1 nelze číst: chybí oprávnění ke čtení souboru.").arg(file),
+                        file);
         raiseSqlite(t->db, rc, file, QStringLiteral("otevření"));
     }
     sqlite3_extended_result_codes(t->db, 1);
-    sqlite3_busy_timeout(t->db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(t->db, m_busyTimeoutMs);
 
     // Read the schema before anything else touches the file: a file that is no table stays as it was.
     sqlite3_stmt *st = nullptr;
@@ -161,7 +172,8 @@ TableFile &Database::table(const QString &tableName)
         }
         return code;
     };
-    check(sqlite3_prepare_v2(t->db, "SELECT name FROM sqlite_schema WHERE type='table' AND name NOT LIKE 'sqlite%'",
+    check(sqlite3_prepare_v2(t->db,
+                             "SELECT name FROM sqlite_schema WHERE type='table' AND name NOT LIKE 'sqlite%'",
                              -1, &st, nullptr));
     while (check(sqlite3_step(st)) == SQLITE_ROW) {
         t->innerName = text(sqlite3_column_text(st, 0));
@@ -170,13 +182,14 @@ TableFile &Database::table(const QString &tableName)
     sqlite3_finalize(st);
     st = nullptr;
     if (n != 1)
-        throw Error(Kind::DamagedFile,
-                    n == 0 ? QStringLiteral("Soubor %1 neobsahuje žádnou tabulku; je poškozený nebo to není tabulka "
-                                            "programu Velmora.")
-                                 .arg(file)
-                           : QStringLiteral("Soubor %1 obsahuje více tabulek; to není tabulka programu Velmora.")
-                                 .arg(file),
-                    file);
+        throw Error(
+            Kind::DamagedFile,
+            n == 0 ? QStringLiteral("Soubor %1 neobsahuje žádnou tabulku; je poškozený nebo to není tabulka "
+                                    "programu Velmora.")
+                         .arg(file)
+                   : QStringLiteral("Soubor %1 obsahuje více tabulek; to není tabulka programu Velmora.")
+                         .arg(file),
+            file);
 
     const QByteArray info_sql = "PRAGMA table_info(\"" + t->innerName.toUtf8().replace("\"", "\"\"") + "\")";
     check(sqlite3_prepare_v2(t->db, info_sql.constData(), -1, &st, nullptr));
@@ -187,7 +200,8 @@ TableFile &Database::table(const QString &tableName)
         if (!fieldFromDeclared(name, declared, f)) {
             sqlite3_finalize(st);
             throw Error(Kind::DamagedFile,
-                        QStringLiteral("Pole %1 v tabulce %2 má neznámý typ „%3“.").arg(name, file, declared), file);
+                        QStringLiteral("Pole %1 v tabulce %2 má neznámý typ „%3“.").arg(name, file, declared),
+                        file);
         }
         t->columns.push_back(f);
     }
@@ -195,7 +209,8 @@ TableFile &Database::table(const QString &tableName)
     st = nullptr;
 
     // Each change is its own transaction, on disk before the call returns; no companion files stay behind.
-    check(sqlite3_exec(t->db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL", nullptr, nullptr, nullptr));
+    check(sqlite3_exec(t->db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL", nullptr, nullptr,
+                       nullptr));
     t->readOnly = sqlite3_db_readonly(t->db, "main") == 1;
     registerFunctions(t->db);
 
@@ -204,6 +219,9 @@ TableFile &Database::table(const QString &tableName)
     return *slot;
 }
 
-void Database::forget(const QString &tableName) { m_tables.erase(fileName(tableName)); }
+void Database::forget(const QString &tableName)
+{
+    m_tables.erase(fileName(tableName));
+}
 
 } // namespace store

@@ -42,11 +42,15 @@ public:
     // The open table file; throws store::Error (missing, damaged, locked, unreadable) naming the file.
     TableFile &table(const QString &tableName);
 
+    // How long an operation waits for a table another program holds before it fails as locked.
+    void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
+
     // Drops the cached connection of a table (for instance after its file was replaced).
     void forget(const QString &tableName);
 
 private:
     QString m_dataDir;
+    int m_busyTimeoutMs = 5000;
     std::map<QString, std::unique_ptr<TableFile>> m_tables; // by file name
 };
 

@@ -10,22 +10,22 @@ namespace store {
 class Error : public std::exception {
 public:
     enum class Kind {
-        MissingFile,    // the table file is not in the data directory
-        DamagedFile,    // not a table file, truncated, corrupted
-        LockedFile,     // another program holds the table
-        ReadOnlyFile,   // the file (or its directory) cannot be written
+        MissingFile,  // the table file is not in the data directory
+        DamagedFile,  // not a table file, truncated, corrupted
+        LockedFile,   // another program holds the table
+        ReadOnlyFile, // the file (or its directory) cannot be written
         DiskFull,
-        IoFailure,      // any other read or write failure of the file system
-        BadName,        // a table name that is not a plain file name
-        BadQuery,       // query text the engine does not understand
-        NotOpen,        // an operation that needs an open result
+        IoFailure, // any other read or write failure of the file system
+        BadName,   // a table name that is not a plain file name
+        BadQuery,  // query text the engine does not understand
+        NotOpen,   // an operation that needs an open result
         NothingToPost,
         ReadOnlyResult, // sorted and aggregate results cannot be changed
         EmptyResult,    // deleting from (or editing) a result without rows
         RowGone,        // the stored row was removed meanwhile
         UnknownField,
-        Conversion,     // a text that is not a value of the field's type
-        TooLong,        // text longer than the field's width
+        Conversion, // a text that is not a value of the field's type
+        TooLong,    // text longer than the field's width
     };
 
     Error(Kind kind, QString message, QString file = {});

@@ -10,8 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store {
@@ -20,7 +20,10 @@ namespace {
 
 using Kind = Error::Kind;
 
-QByteArray ident(const QString &name) { return '"' + name.toUtf8().replace("\"", "\"\"") + '"'; }
+QByteArray ident(const QString &name)
+{
+    return '"' + name.toUtf8().replace("\"", "\"\"") + '"';
+}
 
 void syncDirectory(const QString &dir)
 {
@@ -34,10 +37,12 @@ void syncDirectory(const QString &dir)
 Error placeError(const QString &target, int err)
 {
     if (err == ENOSPC)
-        return Error(Kind::DiskFull, QStringLiteral("Disk je plný, tabulku %1 nelze založit.").arg(target), target);
-    return Error(Kind::IoFailure,
-                 QStringLiteral("Tabulku %1 nelze založit: %2.").arg(target, QString::fromLocal8Bit(strerror(err))),
-                 target);
+        return Error(Kind::DiskFull, QStringLiteral("Disk je plný, tabulku %1 nelze založit.").arg(target),
+                     target);
+    return Error(
+        Kind::IoFailure,
+        QStringLiteral("Tabulku %1 nelze založit: %2.").arg(target, QString::fromLocal8Bit(strerror(err))),
+        target);
 }
 
 // Moves a finished temporary file to its name, refusing to replace a file that exists meanwhile.
@@ -94,8 +99,8 @@ void createTableFile(const QString &path, const TableDef &table)
     QList<QByteArray> columns;
     for (const FieldDef &f : table.fields)
         columns << ident(f.name) + ' ' + declaredType(f).toUtf8();
-    const QByteArray sql = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; CREATE TABLE " + ident(table.base) +
-                           " (" + columns.join(", ") + ")";
+    const QByteArray sql = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; CREATE TABLE " +
+                           ident(table.base) + " (" + columns.join(", ") + ")";
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
@@ -158,7 +163,8 @@ bool copyTableFile(const QString &dataDir, const QString &from, const QString &t
     auto failWith = [&](const QString &why, Kind kind) {
         out.close();
         QFile::remove(tmp);
-        throw Error(kind, QStringLiteral("Tabulku %1 nelze založit kopií šablony %2: %3.").arg(to, from, why), to);
+        throw Error(kind, QStringLiteral("Tabulku %1 nelze založit kopií šablony %2: %3.").arg(to, from, why),
+                    to);
     };
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         failWith(out.errorString(), Kind::IoFailure);
@@ -170,7 +176,8 @@ bool copyTableFile(const QString &dataDir, const QString &from, const QString &t
         if (n == 0)
             break;
         if (out.write(buffer, n) != n)
-            failWith(out.errorString(), out.error() == QFileDevice::ResizeError ? Kind::DiskFull : Kind::IoFailure);
+            failWith(out.errorString(),
+                     out.error() == QFileDevice::ResizeError ? Kind::DiskFull : Kind::IoFailure);
     }
     if (!out.flush() || ::fsync(out.handle()) != 0)
         failWith(out.errorString(), errno == ENOSPC ? Kind::DiskFull : Kind::IoFailure);

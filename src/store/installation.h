@@ -9,7 +9,8 @@
 // always written under a temporary name and moved into place only when complete, never over an existing file.
 namespace store {
 
-// Writes an empty table file for `table` at `path`. Throws store::Error when the file exists or cannot be made.
+// Writes an empty table file for `table` at `path`. Throws store::Error when the file exists or cannot be
+// made.
 void createTableFile(const QString &path, const TableDef &table);
 
 // Writes every installation table missing in `dir` (21 shared tables, 20 templates); never touches a file

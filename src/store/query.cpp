@@ -13,7 +13,10 @@ namespace {
 
 using Kind = Error::Kind;
 
-QByteArray ident(const QString &name) { return '"' + name.toUtf8().replace("\"", "\"\"") + '"'; }
+QByteArray ident(const QString &name)
+{
+    return '"' + name.toUtf8().replace("\"", "\"\"") + '"';
+}
 
 // Dates are stored as ISO text so that ordering and "between" are chronological.
 QDate dateFromIso(const unsigned char *s, int n)
@@ -154,7 +157,10 @@ QStringList Query::text() const
     return t;
 }
 
-QString Query::tableFileName() const { return m_table ? m_table->fileName : QString(); }
+QString Query::tableFileName() const
+{
+    return m_table ? m_table->fileName : QString();
+}
 
 void Query::open()
 {
@@ -168,12 +174,14 @@ void Query::open()
         const int c = t.columnIndex(name);
         if (c < 0)
             throw Error(Kind::UnknownField,
-                        QStringLiteral("Pole „%1“ v tabulce %2 neexistuje (dotaz „%3“).").arg(name, t.fileName, whole),
+                        QStringLiteral("Pole „%1“ v tabulce %2 neexistuje (dotaz „%3“).")
+                            .arg(name, t.fileName, whole),
                         t.fileName);
         return c;
     };
     auto refuse = [&](const QString &why) {
-        throw Error(Kind::BadQuery, QStringLiteral("Chybný text dotazu (%1): „%2“").arg(why, whole), t.fileName);
+        throw Error(Kind::BadQuery, QStringLiteral("Chybný text dotazu (%1): „%2“").arg(why, whole),
+                    t.fileName);
     };
 
     std::vector<FieldDef> columns;
@@ -254,19 +262,18 @@ void Query::open()
         stmt.check(bindValue(stmt.get(), int(i) + 1, params[i].first, params[i].second));
 
     beginResetModel();
-    m_rows.clear();
+    m_cells.clear();
+    m_rowids.clear();
     try {
         const int first = st.kind == Statement::Kind::Rows ? 1 : 0;
         while (stmt.step()) {
-            Row row;
-            row.rowid = first ? sqlite3_column_int64(stmt.get(), 0) : 0;
-            row.values.reserve(qsizetype(columns.size()));
+            m_rowids.push_back(first ? sqlite3_column_int64(stmt.get(), 0) : 0);
             for (size_t c = 0; c < columns.size(); ++c)
-                row.values.append(readValue(stmt.get(), int(c) + first, columns[c].type));
-            m_rows.push_back(std::move(row));
+                m_cells.push_back(readValue(stmt.get(), int(c) + first, columns[c].type));
         }
     } catch (...) {
-        m_rows.clear();
+        m_cells.clear();
+        m_rowids.clear();
         endResetModel();
         throw;
     }
@@ -276,7 +283,7 @@ void Query::open()
     m_readOnly = st.kind == Statement::Kind::Aggregate || !st.orderBy.isEmpty();
     m_state = State::Browse;
     m_modified = false;
-    m_current = m_rows.empty() ? -1 : 0;
+    m_current = m_rowids.empty() ? -1 : 0;
     endResetModel();
     Q_EMIT currentRowChanged(m_current);
     notify();
@@ -287,7 +294,9 @@ void Query::close()
     if (!isOpen())
         return;
     beginResetModel();
-    m_rows.clear();
+    // Release the memory, not just the rows: a closed query may live on for the whole run.
+    m_cells = {};
+    m_rowids = {};
     m_columns.clear();
     m_tableColumns.clear();
     m_assigned.clear();
@@ -311,17 +320,22 @@ void Query::requireWritable() const
     requireOpen();
     if (m_readOnly)
         throw Error(Kind::ReadOnlyResult,
-                    QStringLiteral("Seřazený výpis ani součet nelze měnit. Pro úpravy zobrazte tabulku %1 bez řazení.")
+                    QStringLiteral(
+                        "Seřazený výpis ani součet nelze měnit. Pro úpravy zobrazte tabulku %1 bez řazení.")
                         .arg(m_table->fileName),
                     m_table->fileName);
     if (m_table->readOnly)
-        throw Error(Kind::ReadOnlyFile,
-                    QStringLiteral("Tabulka %1 je jen pro čtení, změny nelze uložit. Zkontrolujte práva k souboru.")
-                        .arg(m_table->fileName),
-                    m_table->fileName);
+        throw Error(
+            Kind::ReadOnlyFile,
+            QStringLiteral("Tabulka %1 je jen pro čtení, změny nelze uložit. Zkontrolujte práva k souboru.")
+                .arg(m_table->fileName),
+            m_table->fileName);
 }
 
-void Query::notify() { Q_EMIT dataChange(); }
+void Query::notify()
+{
+    Q_EMIT dataChange();
+}
 
 void Query::setCurrent(int row)
 {
@@ -329,20 +343,25 @@ void Query::setCurrent(int row)
     Q_EMIT currentRowChanged(row);
 }
 
+void Query::removeRowAt(int row)
+{
+    beginRemoveRows({}, row, row);
+    const auto first = m_cells.begin() + qsizetype(size_t(row) * m_columns.size());
+    m_cells.erase(first, first + qsizetype(m_columns.size()));
+    m_rowids.erase(m_rowids.begin() + row);
+    endRemoveRows();
+    setCurrent(std::min(m_current, recordCount() - 1));
+}
+
 void Query::dropPendingNewRow()
 {
-    const int row = int(m_rows.size()) - 1;
-    beginRemoveRows({}, row, row);
-    m_rows.pop_back();
     m_state = State::Browse;
     m_modified = false;
-    endRemoveRows();
-    setCurrent(std::min(m_current, int(m_rows.size()) - 1));
+    removeRowAt(recordCount() - 1);
 }
 
 void Query::storePending()
 {
-    Row &row = m_rows[size_t(m_current)];
     TableFile &t = *m_table;
     if (m_state == State::Insert) {
         QList<QByteArray> names, marks;
@@ -350,15 +369,14 @@ void Query::storePending()
             names << ident(t.columns[size_t(c)].name);
             marks << "?";
         }
-        const QByteArray sql = names.isEmpty()
-                                   ? "INSERT INTO " + ident(t.innerName) + " DEFAULT VALUES"
-                                   : "INSERT INTO " + ident(t.innerName) + " (" + names.join(", ") + ") VALUES (" +
-                                         marks.join(", ") + ")";
+        const QByteArray sql = names.isEmpty() ? "INSERT INTO " + ident(t.innerName) + " DEFAULT VALUES"
+                                               : "INSERT INTO " + ident(t.innerName) + " (" +
+                                                     names.join(", ") + ") VALUES (" + marks.join(", ") + ")";
         Stmt stmt(t, sql, kStore);
         for (size_t c = 0; c < m_columns.size(); ++c)
-            stmt.check(bindValue(stmt.get(), int(c) + 1, m_columns[c].type, row.values[qsizetype(c)]));
+            stmt.check(bindValue(stmt.get(), int(c) + 1, m_columns[c].type, cell(m_current, int(c))));
         stmt.step();
-        row.rowid = sqlite3_last_insert_rowid(t.db);
+        m_rowids[m_current] = sqlite3_last_insert_rowid(t.db);
     } else if (m_modified) {
         QList<QByteArray> sets;
         std::vector<size_t> changed;
@@ -370,13 +388,14 @@ void Query::storePending()
         Stmt stmt(t, "UPDATE " + ident(t.innerName) + " SET " + sets.join(", ") + " WHERE rowid = ?", kStore);
         int p = 1;
         for (size_t c : changed)
-            stmt.check(bindValue(stmt.get(), p++, m_columns[c].type, row.values[qsizetype(c)]));
-        stmt.check(sqlite3_bind_int64(stmt.get(), p, row.rowid));
+            stmt.check(bindValue(stmt.get(), p++, m_columns[c].type, cell(m_current, int(c))));
+        stmt.check(sqlite3_bind_int64(stmt.get(), p, m_rowids[m_current]));
         stmt.step();
         if (sqlite3_changes(t.db) != 1)
-            throw Error(Kind::RowGone,
-                        QStringLiteral("Upravovaný záznam už v tabulce %1 není, změnu nelze uložit.").arg(t.fileName),
-                        t.fileName);
+            throw Error(
+                Kind::RowGone,
+                QStringLiteral("Upravovaný záznam už v tabulce %1 není, změnu nelze uložit.").arg(t.fileName),
+                t.fileName);
     }
     m_state = State::Browse;
     m_modified = false;
@@ -392,11 +411,10 @@ void Query::append()
         else
             cancel();
     }
-    const int row = int(m_rows.size());
+    const int row = recordCount();
     beginInsertRows({}, row, row);
-    Row r;
-    r.values = QList<QVariant>(qsizetype(m_columns.size()));
-    m_rows.push_back(std::move(r));
+    m_rowids.push_back(0);
+    m_cells.resize(m_cells.size() + qsizetype(m_columns.size()));
     m_state = State::Insert;
     m_modified = false;
     m_assigned.assign(m_columns.size(), false);
@@ -410,7 +428,8 @@ void Query::post()
     requireOpen();
     if (m_state != State::Insert && m_state != State::Edit)
         throw Error(Kind::NothingToPost,
-                    QStringLiteral("Není co uložit: žádný záznam tabulky %1 se právě neupravuje.").arg(m_table->fileName),
+                    QStringLiteral("Není co uložit: žádný záznam tabulky %1 se právě neupravuje.")
+                        .arg(m_table->fileName),
                     m_table->fileName);
     storePending();
     notify();
@@ -422,7 +441,7 @@ void Query::cancel()
         dropPendingNewRow();
         notify();
     } else if (m_state == State::Edit) {
-        m_rows[size_t(m_current)].values = m_original;
+        std::copy(m_original.begin(), m_original.end(), &cell(m_current, 0));
         m_original.clear();
         m_state = State::Browse;
         m_modified = false;
@@ -439,31 +458,28 @@ void Query::deleteCurrent()
         return;
     }
     requireWritable();
-    if (m_rows.empty())
+    if (isEmpty())
         throw Error(Kind::EmptyResult,
-                    QStringLiteral("Není co smazat: výpis tabulky %1 neobsahuje žádný záznam.").arg(m_table->fileName),
+                    QStringLiteral("Není co smazat: výpis tabulky %1 neobsahuje žádný záznam.")
+                        .arg(m_table->fileName),
                     m_table->fileName);
     if (m_state == State::Edit)
         cancel();
     Stmt stmt(*m_table, "DELETE FROM " + ident(m_table->innerName) + " WHERE rowid = ?", kDelete);
-    stmt.check(sqlite3_bind_int64(stmt.get(), 1, m_rows[size_t(m_current)].rowid));
+    stmt.check(sqlite3_bind_int64(stmt.get(), 1, m_rowids[m_current]));
     stmt.step(); // no row deleted means it was gone already: the table holds what was asked
-    beginRemoveRows({}, m_current, m_current);
-    m_rows.erase(m_rows.begin() + m_current);
-    endRemoveRows();
-    setCurrent(std::min(m_current, int(m_rows.size()) - 1));
+    removeRowAt(m_current);
     notify();
 }
 
 void Query::moveTo(int row)
 {
     requireOpen();
-    if (row < 0 || row >= int(m_rows.size()) || row == m_current)
+    if (row < 0 || row >= recordCount() || row == m_current)
         return;
     if (m_state == State::Insert && !m_modified) {
         dropPendingNewRow();
-        if (row >= int(m_rows.size()))
-            row = int(m_rows.size()) - 1;
+        row = std::min(row, recordCount() - 1);
     } else if (m_state == State::Insert || m_state == State::Edit) {
         storePending();
     }
@@ -476,12 +492,12 @@ void Query::edit()
     requireWritable();
     if (m_state != State::Browse)
         return;
-    if (m_rows.empty()) {
+    if (isEmpty()) {
         append();
         return;
     }
     m_state = State::Edit;
-    m_original = m_rows[size_t(m_current)].values;
+    m_original.assign(&cell(m_current, 0), &cell(m_current, 0) + m_columns.size());
     m_assigned.assign(m_columns.size(), false);
     m_modified = false;
 }
@@ -498,9 +514,10 @@ int Query::requireField(const QString &name) const
 {
     const int c = fieldIndex(name);
     if (c < 0)
-        throw Error(Kind::UnknownField,
-                    QStringLiteral("Pole „%1“ ve výsledku dotazu na tabulku %2 není.").arg(name, tableFileName()),
-                    tableFileName());
+        throw Error(
+            Kind::UnknownField,
+            QStringLiteral("Pole „%1“ ve výsledku dotazu na tabulku %2 není.").arg(name, tableFileName()),
+            tableFileName());
     return c;
 }
 
@@ -511,7 +528,7 @@ QString Query::fieldText(const QString &name) const
     const int c = requireField(name);
     if (m_current < 0)
         return {};
-    return valueText(m_columns[size_t(c)].type, m_rows[size_t(m_current)].values[c]);
+    return valueText(m_columns[size_t(c)].type, cell(m_current, c));
 }
 
 qint64 Query::fieldInt(const QString &name) const
@@ -521,7 +538,7 @@ qint64 Query::fieldInt(const QString &name) const
     const int c = requireField(name);
     if (m_current < 0)
         return 0;
-    const QVariant &v = m_rows[size_t(m_current)].values[c];
+    const QVariant &v = cell(m_current, c);
     if (v.isNull())
         return 0;
     switch (m_columns[size_t(c)].type) {
@@ -535,8 +552,8 @@ qint64 Query::fieldInt(const QString &name) const
     default:
         break;
     }
-    throw Error(Kind::Conversion,
-                QStringLiteral("Hodnotu „%1“ pole %2 nelze číst jako číslo.").arg(fieldText(name), m_columns[size_t(c)].name));
+    throw Error(Kind::Conversion, QStringLiteral("Hodnotu „%1“ pole %2 nelze číst jako číslo.")
+                                      .arg(fieldText(name), m_columns[size_t(c)].name));
 }
 
 QByteArray Query::fieldPicture(const QString &name) const
@@ -544,7 +561,7 @@ QByteArray Query::fieldPicture(const QString &name) const
     if (!isOpen() || m_current < 0)
         return {};
     const int c = requireField(name);
-    return m_rows[size_t(m_current)].values[c].toByteArray();
+    return cell(m_current, c).toByteArray();
 }
 
 void Query::assign(int column, const QVariant &value)
@@ -557,7 +574,7 @@ void Query::assign(int column, const QVariant &value)
                     m_table->fileName);
     if (m_state == State::Browse)
         edit();
-    m_rows[size_t(m_current)].values[column] = value;
+    cell(m_current, column) = value;
     m_assigned[size_t(column)] = true;
     m_modified = true;
     Q_EMIT dataChanged(index(m_current, column), index(m_current, column));
@@ -580,16 +597,22 @@ void Query::setFieldPicture(const QString &name, const QByteArray &bmp)
     assign(c, bmp.isEmpty() ? QVariant() : QVariant(bmp));
 }
 
-int Query::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int Query::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : recordCount();
+}
 
-int Query::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
+int Query::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
 
 QVariant Query::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(m_rows.size()) || index.column() >= int(m_columns.size()))
+    if (!index.isValid() || index.row() >= recordCount() || index.column() >= int(m_columns.size()))
         return {};
     const FieldDef &f = m_columns[size_t(index.column())];
-    const QVariant &v = m_rows[size_t(index.row())].values[index.column()];
+    const QVariant &v = cell(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
         return valueText(f.type, v);
@@ -621,14 +644,15 @@ Qt::ItemFlags Query::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!m_readOnly && m_table && !m_table->readOnly && m_columns[size_t(index.column())].type != FieldType::Picture)
+    if (!m_readOnly && m_table && !m_table->readOnly &&
+        m_columns[size_t(index.column())].type != FieldType::Picture)
         f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool Query::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.row() >= int(m_rows.size()))
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= recordCount())
         return false;
     try {
         if (index.row() != m_current)

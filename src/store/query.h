@@ -44,25 +44,25 @@ public:
     bool isModified() const { return m_modified; }
     QString tableFileName() const;
 
-    int recordCount() const { return int(m_rows.size()); } // including a pending new row
-    bool isEmpty() const { return m_rows.empty(); }
+    int recordCount() const { return int(m_rowids.size()); } // including a pending new row
+    bool isEmpty() const { return m_rowids.empty(); }
     int currentRow() const { return m_current; } // -1 when there are no rows
 
     // Row operations; each throws store::Error.
-    void append();                // stores a modified pending row, drops an unmodified new one, then adds
-    void post();                  // stores the pending row; fails when nothing is pending
-    void cancel();                // drops the pending changes
-    void deleteCurrent();         // drops a pending new row instead of deleting; fails on an empty result
-    void moveTo(int row);         // stores a modified pending row, drops an unmodified new one, then moves
-    void edit();                  // puts the current row into edit mode; on an empty result appends
+    void append();        // stores a modified pending row, drops an unmodified new one, then adds
+    void post();          // stores the pending row; fails when nothing is pending
+    void cancel();        // drops the pending changes
+    void deleteCurrent(); // drops a pending new row instead of deleting; fails on an empty result
+    void moveTo(int row); // stores a modified pending row, drops an unmodified new one, then moves
+    void edit();          // puts the current row into edit mode; on an empty result appends
 
     // Fields of the current row, by name regardless of case.
     int fieldCount() const { return int(m_columns.size()); }
     const FieldDef &field(int column) const { return m_columns[size_t(column)]; }
-    int fieldIndex(const QString &name) const; // -1 when absent
-    QString fieldText(const QString &name) const;    // empty when null or when there is no row
+    int fieldIndex(const QString &name) const;                   // -1 when absent
+    QString fieldText(const QString &name) const;                // empty when null or when there is no row
     void setFieldText(const QString &name, const QString &text); // a conversion error leaves it unassigned
-    qint64 fieldInt(const QString &name) const;      // nearest, halves to even; null -> 0
+    qint64 fieldInt(const QString &name) const;                  // nearest, halves to even; null -> 0
     QByteArray fieldPicture(const QString &name) const;
     void setFieldPicture(const QString &name, const QByteArray &bmp);
 
@@ -83,11 +83,6 @@ Q_SIGNALS:
     void failed(const QString &message);
 
 private:
-    struct Row {
-        qint64 rowid = 0; // 0 for the pending new row
-        QList<QVariant> values;
-    };
-
     int requireField(const QString &name) const;
     void requireOpen() const;
     void requireWritable() const;
@@ -96,19 +91,30 @@ private:
     void storePending();
     void setCurrent(int row);
     void notify();
+    QVariant &cell(int row, int column)
+    {
+        return m_cells[qsizetype(size_t(row) * m_columns.size() + size_t(column))];
+    }
+    const QVariant &cell(int row, int column) const
+    {
+        return m_cells[qsizetype(size_t(row) * m_columns.size() + size_t(column))];
+    }
+    void removeRowAt(int row);
 
     Database &m_db;
     QList<QueryLine> m_lines;
     TableFile *m_table = nullptr;
     std::vector<FieldDef> m_columns;
     std::vector<int> m_tableColumns; // column of the table file for each result column, -1 for an aggregate
-    std::vector<Row> m_rows;
+    // The values of all rows in one block, row after row: one allocation for the whole result.
+    QList<QVariant> m_cells; // QList grows by realloc: QVariant is relocatable
+    QList<qint64> m_rowids;  // one per row, 0 for the pending new row
     State m_state = State::Closed;
     bool m_readOnly = false;
     int m_current = -1;
     bool m_modified = false;
-    std::vector<bool> m_assigned; // result columns assigned in the pending row
-    QList<QVariant> m_original;   // the stored values of a row in edit mode
+    std::vector<bool> m_assigned;     // result columns assigned in the pending row
+    std::vector<QVariant> m_original; // the stored values of a row in edit mode
 };
 
 } // namespace store

@@ -218,7 +218,10 @@ QueryLine likeLine(const std::vector<LikeTerm> &terms)
     return QueryLine::withFilter(QStringLiteral("where ") + parts.join(QStringLiteral(" or ")), std::move(f));
 }
 
-QueryLine matchLine(const QString &field, const QString &value) { return likeLine({{field, value}}); }
+QueryLine matchLine(const QString &field, const QString &value)
+{
+    return likeLine({{field, value}});
+}
 
 QueryLine servicesSearchLine(const QString &text)
 {
@@ -278,4 +281,3 @@ Statement parseQuery(const QList<QueryLine> &lines)
 }
 
 } // namespace store
-

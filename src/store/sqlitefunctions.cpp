@@ -22,7 +22,10 @@ int compareCzech(void *, int aBytes, const void *a, int bBytes, const void *b)
     return czechCollator().compare(va, vb);
 }
 
-void deleteFolded(void *p) { delete static_cast<std::u32string *>(p); }
+void deleteFolded(void *p)
+{
+    delete static_cast<std::u32string *>(p);
+}
 
 std::u32string folded(QStringView s)
 {
@@ -80,13 +83,16 @@ void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
 
 } // namespace
 
-bool likeMatch(QStringView value, QStringView pattern) { return match(folded(value), folded(pattern)); }
+bool likeMatch(QStringView value, QStringView pattern)
+{
+    return match(folded(value), folded(pattern));
+}
 
 void registerFunctions(sqlite3 *db)
 {
     sqlite3_create_collation_v2(db, kCzechCollation, SQLITE_UTF16, nullptr, compareCzech, nullptr);
-    sqlite3_create_function_v2(db, kLikeFunction, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
-                               nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, kLikeFunction, 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               likeFunction, nullptr, nullptr, nullptr);
 }
 
 } // namespace store

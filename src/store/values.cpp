@@ -9,7 +9,10 @@ namespace store {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F) || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F) || c == u'\t';
+}
 
 QString trimBlanks(const QString &text)
 {
@@ -31,7 +34,10 @@ bool allDigits(const QString &s)
     return true;
 }
 
-QString quoted(const QString &text) { return QStringLiteral("„%1“").arg(text); }
+QString quoted(const QString &text)
+{
+    return QStringLiteral("„%1“").arg(text);
+}
 
 } // namespace
 
@@ -155,11 +161,12 @@ QVariant valueFromText(const FieldDef &field, const QString &text, const QDate &
     switch (field.type) {
     case FieldType::Text:
         if (text.size() > field.width)
-            throw Error(Error::Kind::TooLong,
-                        QStringLiteral("Text je pro pole %1 příliš dlouhý: smí mít nejvýše %2 znaků, zadaný má %3.")
-                            .arg(field.name)
-                            .arg(field.width)
-                            .arg(text.size()));
+            throw Error(
+                Error::Kind::TooLong,
+                QStringLiteral("Text je pro pole %1 příliš dlouhý: smí mít nejvýše %2 znaků, zadaný má %3.")
+                    .arg(field.name)
+                    .arg(field.width)
+                    .arg(text.size()));
         return text.isEmpty() ? QVariant() : QVariant(text);
     case FieldType::Date: {
         if (trimBlanks(text).isEmpty())

@@ -1,0 +1,3 @@
+#include "support/testmain.h"
+
+VELMORA_TEST_MAIN(QCoreApplication)

@@ -1,0 +1,170 @@
+#include "store/database.h"
+#include "store/error.h"
+#include "store/query.h"
+#include "support/datadir.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <sqlite3.h>
+
+using namespace store;
+
+class EngineTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void nameResolution()
+    {
+        testsupport::DataDir dir;
+        Database db(dir.path());
+        QCOMPARE(&db.table("phm_nakup"), &db.table("phm_nakup.db")); // one file, one connection
+        QCOMPARE(db.table("pastva").columns.size(), size_t(18));
+        for (const QString bad : {"../phm_nakup", "/etc/passwd", "a\\b", ".db"})
+            QVERIFY_THROWS_EXCEPTION(Error, Database::fileName(bad));
+    }
+
+    // A probe must stay a probe: opening a table that is not there creates nothing.
+    void missingTableIsNotCreated()
+    {
+        testsupport::DataDir dir;
+        Database db(dir.path());
+        Query q(db);
+        q.add("select * from phm_nakup2031.db");
+        try {
+            q.open();
+            QFAIL("opened a missing table");
+        } catch (const Error &e) {
+            QCOMPARE(e.kind(), Error::Kind::MissingFile);
+            QVERIFY(e.message().contains("phm_nakup2031.db"));
+        }
+        QVERIFY(!QFile::exists(dir.file("phm_nakup2031.db")));
+        QVERIFY(!q.isOpen());
+        QCOMPARE(q.fieldText("datum"), QString()); // a closed result reads as empty, it does not throw
+    }
+
+    void unknownFieldsAreErrors()
+    {
+        testsupport::DataDir dir;
+        Database db(dir.path());
+        Query q(db);
+        for (const QStringList &text : {QStringList{"select stroj, barvy from seznam_stroju"},
+                                        QStringList{"select * from seznam_stroju", "order by cena"},
+                                        QStringList{"select sum (barva) as x from seznam_stroju"}}) {
+            q.clear();
+            for (const QString &line : text)
+                q.add(line);
+            QVERIFY_THROWS_EXCEPTION(Error, q.open());
+            QVERIFY(!q.isOpen());
+        }
+    }
+
+    // Files that are no table: an error naming the file, the file byte for byte as it was, the engine usable.
+    void hostileFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *k : {"zero length", "random bytes", "text file", "directory", "truncated",
+                              "two tables", "unknown type"})
+            QTest::newRow(k) << QString(k);
+    }
+    void hostileFiles()
+    {
+        QFETCH(QString, kind);
+        testsupport::DataDir dir;
+        const QString path = dir.file("senaz.db");
+        if (kind == "truncated") {
+            sqlite3 *raw = nullptr;
+            sqlite3_open(path.toUtf8().constData(), &raw);
+            sqlite3_exec(raw, "BEGIN", nullptr, nullptr, nullptr);
+            for (int i = 0; i < 2000; ++i)
+                sqlite3_exec(raw,
+                             "INSERT INTO senaz (datum, \"pozemek/komu\") VALUES ('2004-09-05', 'Na Vršku u "
+                             "lesa, za potokem')",
+                             nullptr, nullptr, nullptr);
+            sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(raw);
+            QFile f(path);
+            QVERIFY(f.resize(f.size() / 2));
+        } else if (kind == "two tables" || kind == "unknown type") {
+            sqlite3 *raw = nullptr;
+            sqlite3_open(path.toUtf8().constData(), &raw);
+            sqlite3_exec(raw,
+                         kind == "two tables" ? "CREATE TABLE druha (a VARCHAR(5))"
+                                              : "ALTER TABLE senaz ADD b BLOB",
+                         nullptr, nullptr, nullptr);
+            sqlite3_close(raw);
+        } else {
+            QFile::remove(path);
+            if (kind == "directory") {
+                QVERIFY(QDir().mkdir(path));
+            } else {
+                QFile f(path);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                if (kind == "random bytes") {
+                    QByteArray bytes(8192, 0);
+                    QRandomGenerator gen(42);
+                    for (char &c : bytes)
+                        c = char(gen.bounded(256));
+                    f.write(bytes);
+                } else if (kind == "text file") {
+                    f.write("datum;mnozstvi\n5.9.2004;12\n");
+                }
+            }
+        }
+        const QByteArray before = QFileInfo(path).isDir() ? QByteArray() : testsupport::fileBytes(path);
+
+        Database db(dir.path());
+        Query q(db);
+        q.add("select * from senaz");
+        try {
+            q.open();
+            QFAIL("opened a file that is no table");
+        } catch (const Error &e) {
+            QVERIFY2(e.message().contains("senaz.db"), qPrintable(e.message()));
+            QVERIFY(e.kind() == Error::Kind::DamagedFile);
+        }
+        QVERIFY(!q.isOpen());
+        if (!QFileInfo(path).isDir())
+            QCOMPARE(testsupport::fileBytes(path), before);
+        QDir d(dir.path());
+        QVERIFY(!d.exists("senaz.db-journal"));
+
+        q.setText({"select * from seno_sklad_male"}); // everything else still works
+        q.open();
+        q.append();
+        q.setFieldText("datum", "5.9.2004");
+        q.post();
+    }
+
+    // Another program holding the table: the engine waits its busy timeout, then says the table is in use.
+    void lockedTable()
+    {
+        testsupport::DataDir dir;
+        Database db(dir.path());
+        db.setBusyTimeout(50);
+        Query q(db);
+        q.add("select * from prijem");
+        q.open();
+
+        sqlite3 *other = nullptr;
+        sqlite3_open(dir.file("prijem.db").toUtf8().constData(), &other);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        q.append();
+        q.setFieldText("datum", "5.9.2004");
+        try {
+            q.post();
+            QFAIL("posted into a locked table");
+        } catch (const Error &e) {
+            QCOMPARE(e.kind(), Error::Kind::LockedFile);
+            QVERIFY(e.message().contains("prijem.db"));
+        }
+        QCOMPARE(q.state(), Query::State::Insert); // the typed row is still there to post again
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        q.post();
+        QCOMPARE(q.state(), Query::State::Browse);
+    }
+};
+
+VELMORA_REGISTER_TEST(EngineTest)
+#include "tst_engine.moc"
