@@ -59,6 +59,119 @@ private Q_SLOTS:
         }
     }
 
+    // Every query text the screens and report layouts send opens on the installation tables.
+    void screenQueriesOpen()
+    {
+        testsupport::DataDir dir;
+        Database db(dir.path());
+        const char *const texts[] = {
+            "select  count(datum) as x from phm_nakup",
+            "select  sum (cena) as x from phm_nakup",
+            "select  sum (mnozstvi) as x from phm_nakup",
+            "select * from chemicka_ochrana",
+            "select * from form1_oves",
+            "select * from form2_oves",
+            "select * from mocka",
+            "select * from nahr_dily",
+            "select * from odsun",
+            "select * from opravy_cizich",
+            "select * from opravy_vlastni",
+            "select * from org_hnuj_aplikace",
+            "select * from org_hnuj_sklad",
+            "select * from pastva",
+            "select * from phm_cerpani",
+            "select * from phm_maziva",
+            "select * from phm_nakup",
+            "select * from prijem",
+            "select * from psenice_sklad",
+            "select * from senaz",
+            "select * from seno_sklad_male",
+            "select * from seno_vydej_male",
+            "select * from seznam_stroju",
+            "select * from seznam_zvirat",
+            "select * from sluzby",
+            "select * from vydej",
+            "select cislo, usni_zn_zeme, usni_zn_cislo_zvirete, narozeni_datum, narozeni_reg_c_hosp, "
+            "pohlavy, usni_zn_matky_zeme, usni_zn_matky_cislo_zv, plem_prisl_matky, plem_prisl_zvirete, "
+            "vystavil, dne, chovatel_nazev, poznamky from odsun",
+            "select count (cislo) as x from odsun",
+            "select count (cv_cislo) as x from pastva",
+            "select count (cv_cislo) as x from seznam_zvirat",
+            "select count (datum) as x from chemicka_ochrana",
+            "select count (datum) as x from mocka",
+            "select count (datum) as x from nahr_dily",
+            "select count (datum) as x from opravy_cizich",
+            "select count (datum) as x from org_hnuj_aplikace",
+            "select count (datum) as x from org_hnuj_sklad",
+            "select count (datum) as x from prijem",
+            "select count (datum) as x from senaz",
+            "select count (datum) as x from vydej",
+            "select count (stroj) as x from opravy_vlastni",
+            "select count (stroj) as x from seznam_stroju",
+            "select count (stroj) as x from sluzby",
+            "select count(datum) as x from phm_maziva",
+            "select count(stroj) as x from phm_cerpani",
+            "select cv_cislo, stat, dat_narozeni, vdj, samec from seznam_zvirat",
+            "select cv_cislo, usni_zn_zeme, usni_zn_cislo_zvirete, narozeni_datum, narozeni_reg_c_hosp, "
+            "pohlavy, usni_zn_matky_zeme, usni_zn_matky_cislo_zv, plem_prisl_matky, plem_prisl_zvirete, "
+            "vystavil, dne, chovatel_nazev, poznamky from seznam_zvirat",
+            "select stat, cislo, kam_cislo_registru, datum from odsun",
+            "select stat, cislo, kam_cislo_registru, datum, poznamka from odsun",
+            "select stat, cv_cislo, dat_narozeni, vdj, samec from pastva",
+            "select stat, cv_cislo, dat_narozeni, vdj, samec from seznam_zvirat",
+            "select stroj, rok_vyroby from seznam_stroju",
+            "select sum (cena) as x from chemicka_ochrana",
+            "select sum (cena) as x from nahr_dily",
+            "select sum (cena) as x from phm_nakup",
+            "select sum (cena) as x from senaz",
+            "select sum (faktur_cena) as x from opravy_cizich",
+            "select sum (fakturovana_cena) as x from sluzby",
+            "select sum (hodiny) as x from sluzby",
+            "select sum (kc) as x from seno_vydej_male",
+            "select sum (kc) as x from seno_vydej_velke",
+            "select sum (kc) as x from slama_vydej_male",
+            "select sum (kc) as x from slama_vydej_velke",
+            "select sum (kc_vydej) as x from brambory_sklad",
+            "select sum (kc_vydej) as x from jecmen_sklad",
+            "select sum (kc_vydej) as x from oves_sklad",
+            "select sum (kc_vydej) as x from phm_maziva",
+            "select sum (kc_vydej) as x from psenice_sklad",
+            "select sum (kc_vydej) as x from zito_sklad",
+            "select sum (mnozstvi) as x from mocka",
+            "select sum (mnozstvi) as x from org_hnuj_aplikace",
+            "select sum (mnozstvi) as x from phm_cerpani",
+            "select sum (mnozstvi_sklad) as x from senaz",
+            "select sum (mnozstvi_vydej) as x from senaz",
+            "select sum (pocet_fur) as x from org_hnuj_sklad",
+            "select sum (pocet_hodin) as x from opravy_cizich",
+            "select sum (pocet_hodin) as x from opravy_vlastni",
+            "select sum (prijem) as x from prijem",
+            "select sum (vydej) as x from vydej",
+            "select sum(kc_vydej) as x from phm_maziva",
+            "select sum(mnozstvi_doplneni) as x from phm_maziva",
+            "select sum(mnozstvi_vymena) as x from phm_maziva",
+        };
+        for (const char *text : texts) {
+            Query q(db);
+            q.add(text);
+            try {
+                q.open();
+            } catch (const Error &e) {
+                QFAIL(qPrintable(e.message()));
+            }
+        }
+        const char *const orders[][2] = {
+            {"seznam_zvirat", "dat_narozeni"},   {"odsun", "cislo"},   {"seznam_stroju", "rok_vyroby"},
+            {"psenice_sklad", "mnozstvi_vydej"}, {"prijem", "prijem"}, {"vydej", "vydej"}};
+        for (const auto &[table, field] : orders) {
+            Query q(db);
+            q.setText(
+                {QStringLiteral("select * from %1").arg(table), QStringLiteral("order by %1").arg(field)});
+            q.open();
+            QVERIFY(q.isReadOnly());
+        }
+    }
+
     // Files that are no table: an error naming the file, the file byte for byte as it was, the engine usable.
     void hostileFiles_data()
     {
