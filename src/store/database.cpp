@@ -1,11 +1,13 @@
 #include "database.h"
 
 #include "error.h"
+#include "querytext.h"
 #include "sqlitefunctions.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace store {
 
@@ -123,7 +125,7 @@ QString Database::fileName(const QString &tableName)
             QStringLiteral("Název tabulky „%1“ nesmí obsahovat cestu, jen název souboru.").arg(tableName));
     if (!name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
         name += QLatin1String(".db");
-    if (name.size() <= 3 || name == u"..db")
+    if (!isTableName(name.chopped(3)))
         throw Error(Kind::BadName, QStringLiteral("Neplatný název tabulky „%1“.").arg(tableName));
     return name;
 }
@@ -133,13 +135,20 @@ QString Database::filePath(const QString &tableName) const
     return m_dataDir + u'/' + fileName(tableName);
 }
 
-TableFile &Database::table(const QString &tableName)
+std::shared_ptr<TableFile> Database::table(const QString &tableName)
 {
     const QString file = fileName(tableName);
-    if (auto it = m_tables.find(file); it != m_tables.end())
-        return *it->second;
-
     const QString path = m_dataDir + u'/' + file;
+    struct stat fileStat {};
+    const bool present = ::stat(QFile::encodeName(path).constData(), &fileStat) == 0;
+    if (auto it = m_tables.find(file); it != m_tables.end()) {
+        // A connection to a file that was since removed or replaced would write where nobody reads.
+        if (present && it->second->device == quint64(fileStat.st_dev) &&
+            it->second->inode == quint64(fileStat.st_ino))
+            return it->second;
+        m_tables.erase(it);
+    }
+
     const QFileInfo info(path);
     if (!info.exists())
         throw Error(Kind::MissingFile,
@@ -148,8 +157,10 @@ TableFile &Database::table(const QString &tableName)
         throw Error(Kind::DamagedFile,
                     QStringLiteral("%1 v adresáři dat je adresář, ne soubor tabulky.").arg(file), file);
 
-    auto t = std::make_unique<TableFile>();
+    auto t = std::make_shared<TableFile>();
     t->fileName = file;
+    t->device = quint64(fileStat.st_dev);
+    t->inode = quint64(fileStat.st_ino);
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &t->db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
@@ -214,9 +225,22 @@ TableFile &Database::table(const QString &tableName)
     t->readOnly = sqlite3_db_readonly(t->db, "main") == 1;
     registerFunctions(t->db);
 
-    auto &slot = m_tables[file];
-    slot = std::move(t);
-    return *slot;
+    m_tables[file] = t;
+    return t;
+}
+
+void Database::ensureCurrent(const TableFile &table) const
+{
+    struct stat st {};
+    const QString path = m_dataDir + u'/' + table.fileName;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || quint64(st.st_dev) != table.device ||
+        quint64(st.st_ino) != table.inode)
+        throw Error(
+            Kind::MissingFile,
+            QStringLiteral("Soubor tabulky %1 byl mezitím smazán nebo nahrazen jiným; změnu nelze uložit. "
+                           "Otevřete tabulku znovu.")
+                .arg(table.fileName),
+            table.fileName);
 }
 
 void Database::forget(const QString &tableName)

@@ -17,7 +17,8 @@ struct TableFile {
     QString innerName; // the table inside the file, e.g. "phm_nakup"
     std::vector<FieldDef> columns;
     sqlite3 *db = nullptr;
-    bool readOnly = false; // SQLite could open the file for reading only
+    bool readOnly = false;         // SQLite could open the file for reading only
+    quint64 device = 0, inode = 0; // the file the connection has open
 
     int columnIndex(const QString &name) const; // case-insensitive, -1 when absent
     ~TableFile();
@@ -40,7 +41,12 @@ public:
     QString filePath(const QString &tableName) const;
 
     // The open table file; throws store::Error (missing, damaged, locked, unreadable) naming the file.
-    TableFile &table(const QString &tableName);
+    // A file removed or replaced since it was opened is opened anew.
+    std::shared_ptr<TableFile> table(const QString &tableName);
+
+    // Throws store::Error when the file of an open table was removed or replaced meanwhile, so that a change
+    // never goes into a file nobody will read again.
+    void ensureCurrent(const TableFile &table) const;
 
     // How long an operation waits for a table another program holds before it fails as locked.
     void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
@@ -51,7 +57,7 @@ public:
 private:
     QString m_dataDir;
     int m_busyTimeoutMs = 5000;
-    std::map<QString, std::unique_ptr<TableFile>> m_tables; // by file name
+    std::map<QString, std::shared_ptr<TableFile>> m_tables; // by file name
 };
 
 // Throws the store::Error for a failed SQLite call on a table file: locked, read-only, full disk, damaged...

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "error.h"
+#include "sqlitefunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,11 +20,6 @@ namespace store {
 namespace {
 
 using Kind = Error::Kind;
-
-QByteArray ident(const QString &name)
-{
-    return '"' + name.toUtf8().replace("\"", "\"\"") + '"';
-}
 
 void syncDirectory(const QString &dir)
 {
@@ -98,9 +94,9 @@ void createTableFile(const QString &path, const TableDef &table)
     int rc = sqlite3_open_v2(QFile::encodeName(tmp).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     QList<QByteArray> columns;
     for (const FieldDef &f : table.fields)
-        columns << ident(f.name) + ' ' + declaredType(f).toUtf8();
+        columns << sqlIdentifier(f.name) + ' ' + declaredType(f).toUtf8();
     const QByteArray sql = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; CREATE TABLE " +
-                           ident(table.base) + " (" + columns.join(", ") + ")";
+                           sqlIdentifier(table.base) + " (" + columns.join(", ") + ")";
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
@@ -150,6 +146,8 @@ QStringList installTables(const QString &dir)
 
 bool copyTableFile(const QString &dataDir, const QString &from, const QString &to)
 {
+    if (Database::fileName(to) != to || Database::fileName(from) != from)
+        throw Error(Kind::BadName, QStringLiteral("Neplatný název tabulky „%1“.").arg(to), to);
     const QString target = dataDir + u'/' + to;
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
         return false;

@@ -13,11 +13,6 @@ namespace {
 
 using Kind = Error::Kind;
 
-QByteArray ident(const QString &name)
-{
-    return '"' + name.toUtf8().replace("\"", "\"\"") + '"';
-}
-
 // Dates are stored as ISO text so that ordering and "between" are chronological.
 QDate dateFromIso(const unsigned char *s, int n)
 {
@@ -167,7 +162,8 @@ void Query::open()
     if (isOpen())
         return;
     const Statement st = parseQuery(m_lines);
-    TableFile &t = m_db.table(st.table);
+    const std::shared_ptr<TableFile> table = m_db.table(st.table);
+    TableFile &t = *table;
     const QString whole = joinedText(m_lines);
 
     auto column = [&](const QString &name) {
@@ -198,7 +194,7 @@ void Query::open()
         sql += "rowid";
         for (int c : tableColumns) {
             columns.push_back(t.columns[size_t(c)]);
-            sql += ", " + ident(t.columns[size_t(c)].name);
+            sql += ", " + sqlIdentifier(t.columns[size_t(c)].name);
         }
     } else {
         FieldDef result{st.alias, FieldType::Number, 0};
@@ -211,12 +207,12 @@ void Query::open()
                     refuse(QStringLiteral("pole %1 není číselné, nelze je sečíst").arg(f.name));
                 result.type = f.type;
             }
-            sql += st.function.toUtf8() + '(' + ident(f.name) + ')';
+            sql += st.function.toUtf8() + '(' + sqlIdentifier(f.name) + ')';
         }
         columns.push_back(result);
         tableColumns.push_back(-1);
     }
-    sql += " FROM " + ident(t.innerName);
+    sql += " FROM " + sqlIdentifier(t.innerName);
 
     // Parameters of the filter, bound after preparing: no value ever becomes statement text.
     std::vector<std::pair<FieldType, QVariant>> params;
@@ -226,7 +222,7 @@ void Query::open()
             const FieldDef &f = t.columns[size_t(column(term.field))];
             if (f.type != FieldType::Text)
                 refuse(QStringLiteral("pole %1 není textové, nelze v něm hledat").arg(f.name));
-            terms << QByteArray(kLikeFunction) + '(' + ident(f.name) + ", ?)";
+            terms << QByteArray(kLikeFunction) + '(' + sqlIdentifier(f.name) + ", ?)";
             params.emplace_back(FieldType::Text, term.pattern);
         }
         sql += " WHERE " + terms.join(" OR ");
@@ -243,14 +239,14 @@ void Query::open()
                 refuse(QStringLiteral("chybí mez rozsahu"));
             params.emplace_back(f.type, v);
         }
-        sql += " WHERE " + ident(f.name) + " BETWEEN ? AND ?";
+        sql += " WHERE " + sqlIdentifier(f.name) + " BETWEEN ? AND ?";
     }
     if (st.kind == Statement::Kind::Rows) {
         if (st.orderBy.isEmpty()) {
             sql += " ORDER BY rowid";
         } else {
             const FieldDef &f = t.columns[size_t(column(st.orderBy))];
-            sql += " ORDER BY " + ident(f.name);
+            sql += " ORDER BY " + sqlIdentifier(f.name);
             if (f.type == FieldType::Text)
                 sql += QByteArray(" COLLATE ") + kCzechCollation;
             sql += ", rowid";
@@ -277,7 +273,7 @@ void Query::open()
         endResetModel();
         throw;
     }
-    m_table = &t;
+    m_table = table;
     m_columns = std::move(columns);
     m_tableColumns = std::move(tableColumns);
     m_readOnly = st.kind == Statement::Kind::Aggregate || !st.orderBy.isEmpty();
@@ -363,15 +359,17 @@ void Query::dropPendingNewRow()
 void Query::storePending()
 {
     TableFile &t = *m_table;
+    m_db.ensureCurrent(t);
     if (m_state == State::Insert) {
         QList<QByteArray> names, marks;
         for (int c : m_tableColumns) {
-            names << ident(t.columns[size_t(c)].name);
+            names << sqlIdentifier(t.columns[size_t(c)].name);
             marks << "?";
         }
-        const QByteArray sql = names.isEmpty() ? "INSERT INTO " + ident(t.innerName) + " DEFAULT VALUES"
-                                               : "INSERT INTO " + ident(t.innerName) + " (" +
-                                                     names.join(", ") + ") VALUES (" + marks.join(", ") + ")";
+        const QByteArray sql = names.isEmpty()
+                                   ? "INSERT INTO " + sqlIdentifier(t.innerName) + " DEFAULT VALUES"
+                                   : "INSERT INTO " + sqlIdentifier(t.innerName) + " (" + names.join(", ") +
+                                         ") VALUES (" + marks.join(", ") + ")";
         Stmt stmt(t, sql, kStore);
         for (size_t c = 0; c < m_columns.size(); ++c)
             stmt.check(bindValue(stmt.get(), int(c) + 1, m_columns[c].type, cell(m_current, int(c))));
@@ -382,10 +380,11 @@ void Query::storePending()
         std::vector<size_t> changed;
         for (size_t c = 0; c < m_columns.size(); ++c)
             if (m_assigned[c]) {
-                sets << ident(m_columns[c].name) + " = ?";
+                sets << sqlIdentifier(m_columns[c].name) + " = ?";
                 changed.push_back(c);
             }
-        Stmt stmt(t, "UPDATE " + ident(t.innerName) + " SET " + sets.join(", ") + " WHERE rowid = ?", kStore);
+        Stmt stmt(t, "UPDATE " + sqlIdentifier(t.innerName) + " SET " + sets.join(", ") + " WHERE rowid = ?",
+                  kStore);
         int p = 1;
         for (size_t c : changed)
             stmt.check(bindValue(stmt.get(), p++, m_columns[c].type, cell(m_current, int(c))));
@@ -465,7 +464,8 @@ void Query::deleteCurrent()
                     m_table->fileName);
     if (m_state == State::Edit)
         cancel();
-    Stmt stmt(*m_table, "DELETE FROM " + ident(m_table->innerName) + " WHERE rowid = ?", kDelete);
+    m_db.ensureCurrent(*m_table);
+    Stmt stmt(*m_table, "DELETE FROM " + sqlIdentifier(m_table->innerName) + " WHERE rowid = ?", kDelete);
     stmt.check(sqlite3_bind_int64(stmt.get(), 1, m_rowids[m_current]));
     stmt.step(); // no row deleted means it was gone already: the table holds what was asked
     removeRowAt(m_current);

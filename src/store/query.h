@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 namespace store {
@@ -103,7 +104,7 @@ private:
 
     Database &m_db;
     QList<QueryLine> m_lines;
-    TableFile *m_table = nullptr;
+    std::shared_ptr<TableFile> m_table;
     std::vector<FieldDef> m_columns;
     std::vector<int> m_tableColumns; // column of the table file for each result column, -1 for an aggregate
     // The values of all rows in one block, row after row: one allocation for the whole result.

@@ -121,9 +121,8 @@ QString tableName(const QString &raw)
         name.chop(3);
     if (name.isEmpty())
         Lexer::fail(QStringLiteral("chybí název tabulky"));
-    for (QChar c : name)
-        if (!(c.isLetterOrNumber() || c == u'_' || c == u'+' || c == u'-'))
-            Lexer::fail(QStringLiteral("neplatný název tabulky „%1“").arg(raw));
+    if (!isTableName(name))
+        Lexer::fail(QStringLiteral("neplatný název tabulky „%1“").arg(raw));
     return name;
 }
 
@@ -199,6 +198,16 @@ Filter parseWhere(Lexer &lx)
 }
 
 } // namespace
+
+bool isTableName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    for (QChar c : name)
+        if (!(c.isLetterOrNumber() || c == u'_' || c == u'+' || c == u'-'))
+            return false;
+    return true;
+}
 
 QueryLine QueryLine::withFilter(QString text, Filter filter)
 {

@@ -63,6 +63,10 @@ struct Statement {
 // Throws store::Error (BadQuery) quoting the text for anything else.
 Statement parseQuery(const QList<QueryLine> &lines);
 
+// A table name as the engine accepts it (without ".db"): letters, digits, "_", and the "+" and "-" a typed
+// year may carry. No blanks, dots or path separators, so a name always stays a file in the data directory.
+bool isTableName(const QString &name);
+
 // The lines joined by line breaks, as the engine receives them.
 QString joinedText(const QList<QueryLine> &lines);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
 #include <QStringView>
 
 struct sqlite3;
@@ -12,6 +14,12 @@ inline constexpr const char *kCzechCollation = "velmora_cs";
 inline constexpr const char *kLikeFunction = "velmora_like";
 
 void registerFunctions(sqlite3 *db);
+
+// A table or column name as a quoted SQL identifier. Names come from the table files, never from typed text.
+inline QByteArray sqlIdentifier(const QString &name)
+{
+    return '"' + name.toUtf8().replace("\"", "\"\"") + '"';
+}
 
 // The LIKE comparison itself, on already case-folded code points.
 bool likeMatch(QStringView value, QStringView pattern);

@@ -1,5 +1,6 @@
 #include "store/database.h"
 #include "store/error.h"
+#include "store/installation.h"
 #include "store/query.h"
 #include "support/datadir.h"
 #include "support/testmain.h"
@@ -11,6 +12,20 @@
 
 using namespace store;
 
+namespace {
+
+template <class F> Error::Kind failure(F &&f)
+{
+    try {
+        f();
+    } catch (const Error &e) {
+        return e.kind();
+    }
+    return Error::Kind(-1);
+}
+
+} // namespace
+
 class EngineTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -18,9 +33,9 @@ private Q_SLOTS:
     {
         testsupport::DataDir dir;
         Database db(dir.path());
-        QCOMPARE(&db.table("phm_nakup"), &db.table("phm_nakup.db")); // one file, one connection
-        QCOMPARE(db.table("pastva").columns.size(), size_t(18));
-        for (const QString bad : {"../phm_nakup", "/etc/passwd", "a\\b", ".db"})
+        QCOMPARE(db.table("phm_nakup"), db.table("phm_nakup.db")); // one file, one connection
+        QCOMPARE(db.table("pastva")->columns.size(), size_t(18));
+        for (const QString bad : {"../phm_nakup", "/etc/passwd", "a\\b", ".db", "phm_nakup 2004", "x.y"})
             QVERIFY_THROWS_EXCEPTION(Error, Database::fileName(bad));
     }
 
@@ -170,6 +185,29 @@ private Q_SLOTS:
             q.open();
             QVERIFY(q.isReadOnly());
         }
+    }
+
+    // A change never goes into a file that was removed or replaced since the table was opened.
+    void replacedFile()
+    {
+        testsupport::DataDir dir;
+        Database db(dir.path());
+        Query q(db);
+        q.add("select * from prijem");
+        q.open();
+        q.append();
+        q.setFieldText("datum", "5.9.2004");
+        QVERIFY(QFile::remove(dir.file("prijem.db")));
+        QCOMPARE(failure([&] { q.post(); }), Error::Kind::MissingFile);
+        QVERIFY(QFile::copy(dir.file("vydej.db"), dir.file("prijem.db")));
+        QCOMPARE(failure([&] { q.post(); }), Error::Kind::MissingFile);
+        QCOMPARE(q.state(), Query::State::Insert); // still typed, nothing lost silently
+
+        Query fresh(db); // a new opening reaches the file now in place
+        fresh.add("select * from prijem");
+        fresh.open();
+        QCOMPARE(fresh.field(1).name, QString("vydej"));
+        QVERIFY_THROWS_EXCEPTION(Error, copyTableFile(dir.path(), "prijem.db", "../prijem2004.db"));
     }
 
     // Files that are no table: an error naming the file, the file byte for byte as it was, the engine usable.
