@@ -49,9 +49,9 @@ inline int runAll(int argc, char **argv)
 
 #define VELMORA_REGISTER_TEST(Class) static testsupport::Register<Class> register_##Class(#Class);
 
-#define VELMORA_TEST_MAIN(AppClass)                                                                                 \
-    int main(int argc, char **argv)                                                                                  \
-    {                                                                                                                \
-        AppClass app(argc, argv);                                                                                    \
-        return testsupport::runAll(argc, argv);                                                                      \
+#define VELMORA_TEST_MAIN(AppClass)                                                                          \
+    int main(int argc, char **argv)                                                                          \
+    {                                                                                                        \
+        AppClass app(argc, argv);                                                                            \
+        return testsupport::runAll(argc, argv);                                                              \
     }

@@ -1,0 +1,59 @@
+#include "screen.h"
+
+#include "action.h"
+#include "dialogs.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace app {
+
+Screen::Screen(AppContext &ctx, const QString &className, const QString &caption, bool closeBox,
+               QWidget *parent)
+    : QDialog(parent), m_ctx(ctx), m_closeBox(closeBox)
+{
+    setObjectName(className);
+    setWindowTitle(caption);
+    setModal(true);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeBox)
+        flags |= Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+}
+
+void Screen::becomeActive()
+{
+    act([this] { activate(); });
+}
+
+bool Screen::act(const std::function<void()> &action)
+{
+    return runAction(m_ctx.dialogs, this, action);
+}
+
+void Screen::fixSizeAndCentre()
+{
+    adjustSize();
+    setFixedSize(sizeHint().expandedTo(size()));
+    const QScreen *s = (parentWidget() && parentWidget()->screen()) ? parentWidget()->screen()
+                                                                    : QGuiApplication::primaryScreen();
+    if (s)
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        becomeActive();
+    }
+}
+
+void Screen::reject()
+{
+    if (m_closeBox)
+        QDialog::reject();
+}
+
+} // namespace app

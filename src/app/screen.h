@@ -1,0 +1,45 @@
+#pragma once
+
+#include "appcontext.h"
+
+#include <QDialog>
+#include <functional>
+
+namespace app {
+
+// A modal screen of the program. Its becoming-active step is explicit: activate() runs when the screen is
+// first shown and again when the screen itself says so (after a report preview it opened has closed); never
+// on a window-activation event, which message boxes and window managers deliver at will.
+class Screen : public QDialog {
+    Q_OBJECT
+public:
+    // `closeBox`: whether the title bar has a close button; without one, Esc does not close the screen either
+    // (its back button, with its auto-post, is the way out).
+    Screen(AppContext &ctx, const QString &className, const QString &caption, bool closeBox, QWidget *parent);
+
+    AppContext &context() const { return m_ctx; }
+
+    // Runs the becoming-active step through runAction.
+    void becomeActive();
+
+    // Runs one user action: failures go to the default error display.
+    bool act(const std::function<void()> &action);
+
+    // Closes the screen (its back button's last step); the close box and Esc are not needed for this.
+    void closeScreen() { done(QDialog::Accepted); }
+
+    // Fixes the window at its laid-out size and centres it on its screen.
+    void fixSizeAndCentre();
+
+protected:
+    virtual void activate() {}
+    void showEvent(QShowEvent *event) override;
+    void reject() override;
+
+private:
+    AppContext &m_ctx;
+    bool m_closeBox;
+    bool m_shown = false;
+};
+
+} // namespace app
