@@ -3,6 +3,8 @@
 set -eu
 
 PACKAGES="cmake make g++ qt6-base-dev qt6-translations-l10n libsqlite3-dev libbenchmark-dev fonts-liberation2"
+# Extra packages a caller needs besides, e.g. for screenshots: scripts/deps.sh xvfb xauth imagemagick
+PACKAGES="$PACKAGES $*"
 
 missing=""
 for p in $PACKAGES; do

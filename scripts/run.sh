@@ -10,8 +10,5 @@ data="${1:-$HOME/Velmora}"
 mkdir -p "$data"
 "$top/build/tools/velmora-tables" "$data"
 
-if [ -x "$top/build/src/velmora" ]; then
-    cd "$data"
-    exec "$top/build/src/velmora"
-fi
-echo "The data directory $data is ready; the program's main window is not part of this build yet."
+cd "$data"
+exec "$top/build/src/velmora"

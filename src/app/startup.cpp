@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "dialogs.h"
 #include "store/installation.h"
 
 #include <QApplication>
@@ -36,6 +37,29 @@ QString missingTablesMessage(const QString &dataDir)
         .arg(dir)
         .arg(missing.size())
         .arg(missing.join(QStringLiteral(", ")));
+}
+
+} // namespace app
+
+namespace app {
+
+std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialogs,
+                                      const std::function<void(ScreenRegistry &)> &registerScreens)
+{
+    prepareApplication(application);
+    const QString dataDir = QDir::currentPath();
+    if (const QString problem = missingTablesMessage(dataDir); !problem.isEmpty()) {
+        dialogs.errorBox(nullptr, problem);
+        return nullptr;
+    }
+    auto program = std::make_unique<Program>(dataDir);
+    if (registerScreens)
+        registerScreens(program->screens);
+    program->window = std::make_unique<MainWindow>(program->db, dialogs, program->screens);
+    // Start-up seam: the report layouts are created here, after the main window and before it is shown, each
+    // opening its stored query on a shared or template table; then the two hidden information screens,
+    // TForm65 and TForm66.
+    return program;
 }
 
 } // namespace app

@@ -1,10 +1,32 @@
 #pragma once
 
+#include "mainwindow.h"
+#include "screenregistry.h"
+#include "store/database.h"
+
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QApplication;
 
 namespace app {
+
+class Dialogs;
+
+// What runs for the whole program: the engine over the data directory, the screens and the main window.
+struct Program {
+    explicit Program(const QString &dataDir) : db(dataDir) {}
+    store::Database db;
+    ScreenRegistry screens;
+    std::unique_ptr<MainWindow> window;
+};
+
+// The start-up order up to the main window, not yet shown: the application prepared, the installation tables
+// checked (when some are missing, one error box says which and how to prepare them, and the result is null),
+// the engine, the screens each section registers, the main window. The data directory is the current one.
+std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialogs,
+                                      const std::function<void(ScreenRegistry &)> &registerScreens);
 
 // Before any window: Qt's own Czech texts (standard buttons read "Ano", "Ne", "OK"; print and file dialogs in
 // Czech), and Arial, the font of the reports, resolved to the metric-compatible Liberation Sans.
