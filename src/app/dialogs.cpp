@@ -1,5 +1,8 @@
 #include "dialogs.h"
 
+#include "reports/preview.h"
+#include "reports/report.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -72,6 +75,11 @@ QString QtDialogs::pictureFile(QWidget *parent, const QString &title, const QStr
 void QtDialogs::showModal(QDialog *screen)
 {
     screen->exec();
+}
+
+void QtDialogs::preview(QWidget *parent, const reports::Report &report)
+{
+    reports::showPreview(parent, report.title(), report.buildPages());
 }
 
 } // namespace app

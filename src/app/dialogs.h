@@ -5,6 +5,10 @@
 class QWidget;
 class QDialog;
 
+namespace reports {
+class Report;
+}
+
 namespace app {
 
 // Every message, question and modal window of the program goes through here, so that tests can answer them.
@@ -33,6 +37,8 @@ public:
                                 const QString &startDir) = 0;
     // Shows a screen modally and returns when it closes. The screen is deleted by the caller.
     virtual void showModal(QDialog *screen) = 0;
+    // Builds the pages of a filled report and shows its preview; returns when the preview is closed.
+    virtual void preview(QWidget *parent, const reports::Report &report) = 0;
 };
 
 // The production dialogs: Qt's message boxes, input dialog and file dialog, in Czech.
@@ -48,6 +54,7 @@ public:
     QString pictureFile(QWidget *parent, const QString &title, const QString &filter,
                         const QString &startDir) override;
     void showModal(QDialog *screen) override;
+    void preview(QWidget *parent, const reports::Report &report) override;
 };
 
 } // namespace app

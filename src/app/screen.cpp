@@ -21,6 +21,12 @@ Screen::Screen(AppContext &ctx, const QString &className, const QString &caption
     setWindowFlags(flags);
 }
 
+void Screen::preview(const reports::Report &report)
+{
+    m_ctx.dialogs.preview(this, report);
+    becomeActive();
+}
+
 void Screen::becomeActive()
 {
     act([this] { activate(); });

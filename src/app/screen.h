@@ -5,6 +5,10 @@
 #include <QDialog>
 #include <functional>
 
+namespace reports {
+class Report;
+}
+
 namespace app {
 
 // A modal screen of the program. Its becoming-active step is explicit: activate() runs when the screen is
@@ -24,6 +28,9 @@ public:
 
     // Runs one user action: failures go to the default error display.
     bool act(const std::function<void()> &action);
+
+    // Shows the preview of a filled report, then runs the becoming-active step again.
+    void preview(const reports::Report &report);
 
     // Closes the screen (its back button's last step); the close box and Esc are not needed for this.
     void closeScreen() { done(QDialog::Accepted); }

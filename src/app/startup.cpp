@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "dialogs.h"
+#include "store/error.h"
 #include "store/installation.h"
 
 #include <QApplication>
@@ -56,9 +57,14 @@ std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialog
     if (registerScreens)
         registerScreens(program->screens);
     program->window = std::make_unique<MainWindow>(program->db, dialogs, program->screens);
-    // Start-up seam: the report layouts are created here, after the main window and before it is shown, each
-    // opening its stored query on a shared or template table; then the two hidden information screens,
-    // TForm65 and TForm66.
+    try {
+        program->reports = std::make_unique<reports::ReportLibrary>(program->db);
+    } catch (const store::Error &e) {
+        dialogs.errorBox(nullptr, QStringLiteral("Program nelze spustit: %1").arg(e.message()));
+        return nullptr;
+    }
+    program->window->context().reports = program->reports.get();
+    // Start-up seam: the two hidden information screens, TForm65 and TForm66, are created here.
     return program;
 }
 

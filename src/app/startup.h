@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "screenregistry.h"
+#include "reports/report.h"
 #include "store/database.h"
 
 #include <QString>
@@ -20,11 +21,13 @@ struct Program {
     store::Database db;
     ScreenRegistry screens;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<reports::ReportLibrary> reports;
 };
 
 // The start-up order up to the main window, not yet shown: the application prepared, the installation tables
 // checked (when some are missing, one error box says which and how to prepare them, and the result is null),
-// the engine, the screens each section registers, the main window. The data directory is the current one.
+// the engine, the screens each section registers, the main window, the 26 report layouts (a table one of them
+// cannot open stops the start with the engine's message). The data directory is the current one.
 std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialogs,
                                       const std::function<void(ScreenRegistry &)> &registerScreens);
 

@@ -528,7 +528,7 @@ QString Query::fieldText(const QString &name) const
     const int c = requireField(name);
     if (m_current < 0)
         return {};
-    return valueText(m_columns[size_t(c)].type, cell(m_current, c));
+    return store::valueText(m_columns[size_t(c)].type, cell(m_current, c));
 }
 
 qint64 Query::fieldInt(const QString &name) const
@@ -554,6 +554,11 @@ qint64 Query::fieldInt(const QString &name) const
     }
     throw Error(Kind::Conversion, QStringLiteral("Hodnotu „%1“ pole %2 nelze číst jako číslo.")
                                       .arg(fieldText(name), m_columns[size_t(c)].name));
+}
+
+QString Query::valueText(int row, int column) const
+{
+    return store::valueText(m_columns[size_t(column)].type, cell(row, column));
 }
 
 QByteArray Query::fieldPicture(const QString &name) const
@@ -615,9 +620,9 @@ QVariant Query::data(const QModelIndex &index, int role) const
     const QVariant &v = cell(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return valueText(f.type, v);
+        return store::valueText(f.type, v);
     case Qt::EditRole:
-        return f.type == FieldType::Picture ? QVariant() : QVariant(valueText(f.type, v));
+        return f.type == FieldType::Picture ? QVariant() : QVariant(store::valueText(f.type, v));
     case Qt::TextAlignmentRole:
         if (f.type == FieldType::Number || f.type == FieldType::Money)
             return int(Qt::AlignRight | Qt::AlignVCenter);

@@ -65,6 +65,10 @@ public:
     void setFieldText(const QString &name, const QString &text); // a conversion error leaves it unassigned
     qint64 fieldInt(const QString &name) const;                  // nearest, halves to even; null -> 0
     QByteArray fieldPicture(const QString &name) const;
+
+    // Any row, without moving the current one (for printing): the value as stored, and as the grid shows it.
+    const QVariant &value(int row, int column) const { return cell(row, column); }
+    QString valueText(int row, int column) const;
     void setFieldPicture(const QString &name, const QByteArray &bmp);
 
     // The model a grid shows.

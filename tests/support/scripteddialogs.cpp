@@ -1,5 +1,7 @@
 #include "scripteddialogs.h"
 
+#include "reports/report.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 
@@ -44,6 +46,15 @@ void ScriptedDialogs::showModal(QDialog *screen)
     if (const auto handler = whileShown.value(screen->objectName()))
         handler(screen);
     screen->hide();
+}
+
+} // namespace testsupport
+
+namespace testsupport {
+
+void ScriptedDialogs::preview(QWidget *, const reports::Report &report)
+{
+    previews.append({report.className(), report.title(), report.buildPages(QDate(2004, 9, 5))});
 }
 
 } // namespace testsupport

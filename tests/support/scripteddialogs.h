@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogs.h"
+#include "reports/pages.h"
 
 #include <QList>
 #include <QMap>
@@ -29,6 +30,13 @@ public:
     // What to do while a screen of that class is shown; without one the screen is shown and closed at once.
     QMap<QString, std::function<void(QDialog *)>> whileShown;
 
+    struct Preview {
+        QString report; // class name
+        QString title;
+        std::vector<reports::Page> pages;
+    };
+    QList<Preview> previews; // every preview opened, with the pages it would have shown
+
     QStringList texts(const QString &kind) const;
     void clear()
     {
@@ -45,6 +53,7 @@ public:
                   const QString &defaultText) override;
     QString pictureFile(QWidget *, const QString &title, const QString &, const QString &) override;
     void showModal(QDialog *screen) override;
+    void preview(QWidget *, const reports::Report &report) override;
 };
 
 } // namespace testsupport
