@@ -11,7 +11,10 @@ Element *Layout::element(const QString &name)
     return nullptr;
 }
 
-const Element *Layout::element(const QString &name) const { return const_cast<Layout *>(this)->element(name); }
+const Element *Layout::element(const QString &name) const
+{
+    return const_cast<Layout *>(this)->element(name);
+}
 
 Band *Layout::band(const QString &name)
 {

@@ -8,8 +8,8 @@
 namespace reports {
 
 inline constexpr double kPageWidthMm = 210, kPageHeightMm = 297, kMarginMm = 10;
-inline constexpr double kBandWidthMm = kPageWidthMm - 2 * kMarginMm;   // 190
-inline constexpr double kBandSpaceMm = kPageHeightMm - 2 * kMarginMm;  // 277
+inline constexpr double kBandWidthMm = kPageWidthMm - 2 * kMarginMm;  // 190
+inline constexpr double kBandSpaceMm = kPageHeightMm - 2 * kMarginMm; // 277
 
 enum class BandKind {
     Title,        // once, at the top of the first page
@@ -37,8 +37,8 @@ struct Element {
     ElementKind kind = ElementKind::Label;
     QString text;
     double x = 0, y = 0; // mm from the band's left edge and top
-    // The box the element is drawn and clipped in. w == 0: to the band's right edge (for Centre: the whole band
-    // width, x ignored). h == 0: one line of the element's font.
+    // The box the element is drawn and clipped in. w == 0: to the band's right edge (for Centre: the whole
+    // band width, x ignored). h == 0: one line of the element's font.
     double w = 0, h = 0;
     Align align = Align::Left;
     double pointSize = 10;
@@ -56,9 +56,9 @@ struct Band {
 };
 
 struct Layout {
-    QString className;   // "TQuickReport23"
-    QString title;       // the preview window's and the print job's title
-    QString storedQuery; // one line; empty for a layout without a query
+    QString className;       // "TQuickReport23"
+    QString title;           // the preview window's and the print job's title
+    QString storedQuery;     // one line; empty for a layout without a query
     std::vector<Band> bands; // in the order title, column header, detail, summary (only those it has)
 
     Element *element(const QString &name);

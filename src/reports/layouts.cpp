@@ -236,7 +236,8 @@ Band detailBand(const ListDef &s)
         const Column &c = cols[i];
         Element e;
         if (c.picture) {
-            e = make(ElementKind::Picture, u8s(c.field), std::min(c.x, kBandWidthMm - kPictureW), kPictureY, kPictureW, kPictureH);
+            e = make(ElementKind::Picture, u8s(c.field), std::min(c.x, kBandWidthMm - kPictureW), kPictureY,
+                     kPictureW, kPictureH);
         } else {
             e = field(c.field, start[i], end[i], 0, c.right ? Align::Right : Align::Left);
         }
@@ -768,8 +769,8 @@ Layout evaluation()
           {"PHM - maziva:", "QRLabel61"},
           {"Chemická ochrana:", "QRLabel62"},
           {"Ostatní výdaje:", "QRLabel63"}},
-         103, 135, 168, 173);
-    total("QRLabel64", 135, 168, 173, 72);
+         103, 134, 167, 172);
+    total("QRLabel64", 134, 167, 172, 72);
 
     e.push_back(centred(ElementKind::Label, "výsledek:", 118, 10, true));
     e.push_back(named(centred(ElementKind::Label, "000000 Kč", 125, 20, true), "QRLabel66"));

@@ -89,9 +89,8 @@ private:
     // A band that no longer fits above the bottom margin goes to a new page (unless the page is still empty).
     void fit(const Band &band)
     {
-        const double headerHeight = m_layout.band(BandKind::ColumnHeader)
-                                        ? m_layout.band(BandKind::ColumnHeader)->height
-                                        : 0.0;
+        const double headerHeight =
+            m_layout.band(BandKind::ColumnHeader) ? m_layout.band(BandKind::ColumnHeader)->height : 0.0;
         const bool onlyHeader = m_y <= headerHeight + 1e-9 && m_pages.size() > 1;
         if (m_y + band.height > kBandSpaceMm + 1e-9 && m_y > 0 && !onlyHeader)
             newPage(true);
@@ -183,11 +182,13 @@ private:
                 break;
             case ElementKind::HLine:
                 item.kind = PageItem::Kind::Line;
-                item.box = QRectF(QPointF(kMarginMm + el.x, top + el.y), QPointF(kMarginMm + el.x + el.w, top + el.y));
+                item.box = QRectF(QPointF(kMarginMm + el.x, top + el.y),
+                                  QPointF(kMarginMm + el.x + el.w, top + el.y));
                 break;
             case ElementKind::VLine:
                 item.kind = PageItem::Kind::Line;
-                item.box = QRectF(QPointF(kMarginMm + el.x, top + el.y), QPointF(kMarginMm + el.x, top + el.y + el.h));
+                item.box = QRectF(QPointF(kMarginMm + el.x, top + el.y),
+                                  QPointF(kMarginMm + el.x, top + el.y + el.h));
                 break;
             case ElementKind::Rect:
                 item.kind = PageItem::Kind::Rect;

@@ -20,7 +20,8 @@ QString suggestedPdfName(const QString &title)
     for (QChar &c : name)
         if (c == u'/' || c == u'\\' || c == u':')
             c = u'-';
-    return QDir::home().filePath(name.trimmed().isEmpty() ? QStringLiteral("sestava.pdf") : name + QStringLiteral(".pdf"));
+    return QDir::home().filePath(name.trimmed().isEmpty() ? QStringLiteral("sestava.pdf")
+                                                          : name + QStringLiteral(".pdf"));
 }
 
 } // namespace

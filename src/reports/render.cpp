@@ -13,7 +13,10 @@ namespace reports {
 
 namespace {
 
-QPageLayout a4Sheet() { return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)); }
+QPageLayout a4Sheet()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+}
 
 Qt::Alignment qtAlign(Align a)
 {
@@ -31,7 +34,8 @@ Qt::Alignment qtAlign(Align a)
 void drawPage(QPainter &p, const Page &page, double dotsPerMm)
 {
     auto dev = [dotsPerMm](const QRectF &mm) {
-        return QRectF(mm.x() * dotsPerMm, mm.y() * dotsPerMm, mm.width() * dotsPerMm, mm.height() * dotsPerMm);
+        return QRectF(mm.x() * dotsPerMm, mm.y() * dotsPerMm, mm.width() * dotsPerMm,
+                      mm.height() * dotsPerMm);
     };
     const QPen rule(Qt::black, 0.25 * dotsPerMm);
     for (const PageItem &item : page.items) {

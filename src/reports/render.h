@@ -18,6 +18,7 @@ void render(const std::vector<Page> &pages, QPagedPaintDevice &device);
 void preparePrinter(QPrinter &printer, const QString &title);
 
 // Writes the pages to a PDF file; false with `error` set when the file cannot be written.
-bool writePdf(const std::vector<Page> &pages, const QString &path, const QString &title, QString *error = nullptr);
+bool writePdf(const std::vector<Page> &pages, const QString &path, const QString &title,
+              QString *error = nullptr);
 
 } // namespace reports

@@ -24,9 +24,15 @@ void Report::setQuery(const QList<store::QueryLine> &lines)
     m_query->open();
 }
 
-void Report::reopen() { setQuery({m_layout.storedQuery}); }
+void Report::reopen()
+{
+    setQuery({m_layout.storedQuery});
+}
 
-void Report::copyQuery(const store::Query &other) { setQuery(other.lines()); }
+void Report::copyQuery(const store::Query &other)
+{
+    setQuery(other.lines());
+}
 
 bool Report::setCaption(const QString &element, const QString &text)
 {

@@ -16,8 +16,8 @@ class Query;
 
 namespace reports {
 
-// A report layout as the program keeps it from start to end: its elements, the captions callers set (they stay
-// until set again) and its own query Query1.
+// A report layout as the program keeps it from start to end: its elements, the captions callers set (they
+// stay until set again) and its own query Query1.
 class Report {
 public:
     // Opens the stored query at once: a missing or damaged table makes this throw store::Error.

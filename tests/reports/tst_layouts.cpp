@@ -72,8 +72,10 @@ private Q_SLOTS:
             const auto pages = r->buildPages();
             QCOMPARE(pages.size(), size_t(1));
             for (const PageItem &i : pages[0].items) {
-                QVERIFY2(i.box.left() >= 10 - 1e-6 && i.box.right() <= 200 + 1e-6, qPrintable(r->className()));
-                QVERIFY2(i.box.top() >= 10 - 1e-6 && i.box.bottom() <= 287 + 1e-6, qPrintable(r->className()));
+                QVERIFY2(i.box.left() >= 10 - 1e-6 && i.box.right() <= 200 + 1e-6,
+                         qPrintable(r->className()));
+                QVERIFY2(i.box.top() >= 10 - 1e-6 && i.box.bottom() <= 287 + 1e-6,
+                         qPrintable(r->className()));
             }
         }
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, library.get("TQuickReport5"));
@@ -109,7 +111,8 @@ private Q_SLOTS:
     {
         testsupport::DataDir dir;
         store::Database db(dir.path());
-        fill(db, "psenice_sklad", {{"1.8.2004", "10", "", "", "pole u lesa"}, {"2.9.2004", "", "15", "4500", "Mlýn"}});
+        fill(db, "psenice_sklad",
+             {{"1.8.2004", "10", "", "", "pole u lesa"}, {"2.9.2004", "", "15", "4500", "Mlýn"}});
         ReportLibrary library(db);
         Report &r = library.get("TQuickReport46");
         r.setQuery({"select * from psenice_sklad"});
@@ -126,7 +129,8 @@ private Q_SLOTS:
         dir.addYear("2004");
         store::Database db(dir.path());
         fill(db, "nahr_dily2004",
-             {{"5.9.2004", "ložisko kola přední", "12", "Zetor 7211 s čelním", QString(40, u'M'), "123456789,5"}});
+             {{"5.9.2004", "ložisko kola přední", "12", "Zetor 7211 s čelním", QString(40, u'M'),
+               "123456789,5"}});
         ReportLibrary library(db);
         Report &r = library.get("TQuickReport19");
         r.setQuery({"select * from nahr_dily2004"});

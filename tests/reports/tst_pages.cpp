@@ -1,4 +1,5 @@
 #include "reports/pages.h"
+#include "reports/preview.h"
 #include "reports/render.h"
 #include "reports/report.h"
 #include "store/database.h"
@@ -8,7 +9,11 @@
 #include "support/datadir.h"
 #include "support/testmain.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QTemporaryDir>
 
 using namespace reports;
@@ -103,7 +108,8 @@ private Q_SLOTS:
         QCOMPARE(textsOf(pages[0], BandKind::Title), QStringList{"Nadpis"});
         int detailRows = 0;
         for (size_t p = 0; p < pages.size(); ++p) {
-            QCOMPARE(textsOf(pages[p], BandKind::ColumnHeader), (QStringList{"Strana číslo:", QString::number(p + 1)}));
+            QCOMPARE(textsOf(pages[p], BandKind::ColumnHeader),
+                     (QStringList{"Strana číslo:", QString::number(p + 1)}));
             if (p > 0)
                 QVERIFY(textsOf(pages[p], BandKind::Title).isEmpty());
             detailRows += int(textsOf(pages[p], BandKind::Detail).size() / 3);
@@ -179,7 +185,8 @@ private Q_SLOTS:
 
         Layout evaluation;
         evaluation.className = "Evaluation";
-        evaluation.bands = {{BandKind::Detail, 134, {text(ElementKind::Label, "0000000", 0, 0, 0, "QRLabel58")}, {}}};
+        evaluation.bands = {
+            {BandKind::Detail, 134, {text(ElementKind::Label, "0000000", 0, 0, 0, "QRLabel58")}, {}}};
         Report r(evaluation, f.db);
         QVERIFY(!r.query());
         r.setCaption("QRLabel58", "1250");
@@ -201,6 +208,33 @@ private Q_SLOTS:
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")), 3);
         QVERIFY(!writePdf(report.buildPages(), out.filePath("chybi/zkouska.pdf"), report.title()));
+    }
+
+    // The preview shows the pages, offers the PDF export, zooms, and returns to its caller when closed.
+    void previewWindow()
+    {
+        Fixture f;
+        f.rows(50);
+        Report report(smallLayout(), f.db);
+        int shownPages = 0;
+        bool hasPdfAction = false;
+        QString title;
+        QTimer::singleShot(200, [&] {
+            QWidget *preview = QApplication::activeModalWidget();
+            QVERIFY(preview);
+            title = preview->windowTitle();
+            auto *view = preview->findChild<QPrintPreviewWidget *>();
+            QVERIFY(view);
+            view->updatePreview();
+            shownPages = view->pageCount();
+            view->zoomIn();
+            hasPdfAction = preview->findChild<QAction *>("SavePdf") != nullptr;
+            preview->close();
+        });
+        showPreview(nullptr, report.title(), report.buildPages());
+        QCOMPARE(title, QString("Zkouška"));
+        QCOMPARE(shownPages, 3);
+        QVERIFY(hasPdfAction);
     }
 
     // A query that cannot open (the year table is missing) fails before anything is built.
