@@ -25,20 +25,6 @@ const PageItem *itemNamed(const Page &page, const QString &name)
     return nullptr;
 }
 
-void fill(store::Database &db, const QString &table, const QList<QStringList> &rows)
-{
-    store::Query q(db);
-    q.add("select * from " + table);
-    q.open();
-    for (const QStringList &row : rows) {
-        q.append();
-        for (int c = 0; c < row.size(); ++c)
-            if (!row[c].isEmpty())
-                q.setFieldText(q.field(c).name, row[c]);
-        q.post();
-    }
-}
-
 } // namespace
 
 class LayoutsTest : public QObject {
@@ -87,7 +73,8 @@ private Q_SLOTS:
         testsupport::DataDir dir;
         dir.addYear("2004");
         store::Database db(dir.path());
-        fill(db, "phm_nakup2004", {{"5.9.2004", "120,5", "3615,25"}, {"6.9.2004", "80", "2400"}});
+        testsupport::fillTable(db, "phm_nakup2004",
+                               {{"5.9.2004", "120,5", "3615,25"}, {"6.9.2004", "80", "2400"}});
         ReportLibrary library(db);
         Report &r = library.get("TQuickReport23");
         QCOMPARE(r.title(), QString("PHM - nákup"));
@@ -111,8 +98,9 @@ private Q_SLOTS:
     {
         testsupport::DataDir dir;
         store::Database db(dir.path());
-        fill(db, "psenice_sklad",
-             {{"1.8.2004", "10", "", "", "pole u lesa"}, {"2.9.2004", "", "15", "4500", "Mlýn"}});
+        testsupport::fillTable(
+            db, "psenice_sklad",
+            {{"1.8.2004", "10", "", "", "pole u lesa"}, {"2.9.2004", "", "15", "4500", "Mlýn"}});
         ReportLibrary library(db);
         Report &r = library.get("TQuickReport46");
         r.setQuery({"select * from psenice_sklad"});
@@ -128,9 +116,9 @@ private Q_SLOTS:
         testsupport::DataDir dir;
         dir.addYear("2004");
         store::Database db(dir.path());
-        fill(db, "nahr_dily2004",
-             {{"5.9.2004", "ložisko kola přední", "12", "Zetor 7211 s čelním", QString(40, u'M'),
-               "123456789,5"}});
+        testsupport::fillTable(db, "nahr_dily2004",
+                               {{"5.9.2004", "ložisko kola přední", "12", "Zetor 7211 s čelním",
+                                 QString(40, u'M'), "123456789,5"}});
         ReportLibrary library(db);
         Report &r = library.get("TQuickReport19");
         r.setQuery({"select * from nahr_dily2004"});

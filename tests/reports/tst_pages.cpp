@@ -13,8 +13,8 @@
 #include <QApplication>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace reports;
 

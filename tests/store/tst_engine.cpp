@@ -11,20 +11,7 @@
 #include <sqlite3.h>
 
 using namespace store;
-
-namespace {
-
-template <class F> Error::Kind failure(F &&f)
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        return e.kind();
-    }
-    return Error::Kind(-1);
-}
-
-} // namespace
+using testsupport::failure;
 
 class EngineTest : public QObject {
     Q_OBJECT

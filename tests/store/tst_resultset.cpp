@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 using namespace store;
+using testsupport::failure;
 
 namespace {
 
@@ -36,16 +37,6 @@ void fill(Query &q, const QStringList &values)
         if (!values[c].isEmpty())
             q.setFieldText(q.field(c).name, values[c]);
     q.post();
-}
-
-template <class F> Error::Kind failure(F &&f)
-{
-    try {
-        f();
-    } catch (const Error &e) {
-        return e.kind();
-    }
-    return Error::Kind(-1);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "datadir.h"
 
 #include "store/catalogue.h"
+#include "store/database.h"
 #include "store/installation.h"
+#include "store/query.h"
 
 #include <QFile>
 #include <stdexcept>
@@ -27,6 +29,20 @@ QByteArray fileBytes(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return QByteArrayLiteral("<unreadable>");
     return f.readAll();
+}
+
+void fillTable(store::Database &db, const QString &table, const QList<QStringList> &rows)
+{
+    store::Query q(db);
+    q.add(QStringLiteral("select * from ") + table);
+    q.open();
+    for (const QStringList &row : rows) {
+        q.append();
+        for (int c = 0; c < row.size(); ++c)
+            if (!row[c].isEmpty())
+                q.setFieldText(q.field(c).name, row[c]);
+        q.post();
+    }
 }
 
 } // namespace testsupport

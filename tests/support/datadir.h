@@ -1,7 +1,15 @@
 #pragma once
 
+#include "store/error.h"
+
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+namespace store {
+class Database;
+}
 
 namespace testsupport {
 
@@ -20,5 +28,20 @@ private:
 
 // The bytes of a file, to prove it unchanged.
 QByteArray fileBytes(const QString &path);
+
+// Appends and posts rows through the engine, each a list of field texts in table order ("" leaves a field
+// empty).
+void fillTable(store::Database &db, const QString &table, const QList<QStringList> &rows);
+
+// The kind of store::Error an action throws; Kind(-1) when it throws none.
+template <class F> store::Error::Kind failure(F &&action)
+{
+    try {
+        action();
+    } catch (const store::Error &e) {
+        return e.kind();
+    }
+    return store::Error::Kind(-1);
+}
 
 } // namespace testsupport
