@@ -1,6 +1,7 @@
 // The program: the data directory is the current directory; there are no options.
 #include "app/dialogs.h"
 #include "app/startup.h"
+#include "books/machinery.h"
 
 #include <QApplication>
 
@@ -8,9 +9,9 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     app::QtDialogs dialogs;
-    const auto program = app::startProgram(application, dialogs, [](app::ScreenRegistry &) {
-        // Each section registers its screens here as it is built (window class -> factory).
-    });
+    // Each section registers its screens (window class -> factory).
+    const auto program = app::startProgram(
+        application, dialogs, [](app::ScreenRegistry &screens) { books::registerBooks(screens); });
     if (!program)
         return 1;
     program->window->show();
