@@ -21,6 +21,10 @@ void prepareApplication(QApplication &application)
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // Numbers and dates follow the system's locale; a system without one (the bare C locale) gets the Czech
+    // forms the whole program speaks in, rather than a decimal point.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
 }
 
 QString missingTablesMessage(const QString &dataDir)

@@ -52,8 +52,26 @@ DataGrid::DataGrid(store::Query &query, app::Dialogs &dialogs, QWidget *parent)
     verticalHeader()->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("▶")) + 10);
     horizontalHeader()->setHighlightSections(false);
     connect(&query, &store::Query::currentRowChanged, this, &DataGrid::followQuery);
+    connect(&query, &QAbstractItemModel::modelReset, this, &DataGrid::sizeColumns);
     connect(&query, &store::Query::failed, this,
             [this](const QString &message) { m_dialogs.defaultError(this, message); });
+}
+
+// Column widths from the fields, never from the rows: a year of rows must not slow the opening.
+void DataGrid::sizeColumns()
+{
+    const QFontMetrics fm = fontMetrics();
+    const int digit = fm.horizontalAdvance(u'0');
+    for (int c = 0; c < m_query.fieldCount(); ++c) {
+        const store::FieldDef &f = m_query.field(c);
+        int chars = 12;
+        if (f.type == store::FieldType::Date)
+            chars = 10;
+        else if (f.type == store::FieldType::Text)
+            chars = std::clamp(f.width, 4, 28);
+        const int header = fm.horizontalAdvance(f.name) + 16;
+        setColumnWidth(c, std::max(chars * digit + 12, header));
+    }
 }
 
 void DataGrid::followQuery(int row)

@@ -25,6 +25,7 @@ protected:
 
 private:
     void followQuery(int row);
+    void sizeColumns();
 
     store::Query &m_query;
     app::Dialogs &m_dialogs;
