@@ -6,7 +6,6 @@
 #include "store/database.h"
 #include "store/error.h"
 #include "store/installation.h"
-#include "store/query.h"
 #include "workspace.h"
 
 namespace app {
@@ -44,10 +43,10 @@ YearLoadResult loadYear(AppContext &ctx, QWidget *parent, const QString &text)
     bool created = false;
     for (const QString &base : store::yearScopedBases()) {
         const QString target = base + text + QStringLiteral(".db");
-        store::Query probe(ctx.db);
-        probe.add(QStringLiteral("select * from ") + target);
         try {
-            probe.open();
+            // Opening the table file tells a usable table from a missing or broken one without reading its
+            // rows: a year of records need not be read to know it is there.
+            ctx.db.table(target);
             continue;
         } catch (const store::Error &e) {
             if (e.kind() != store::Error::Kind::MissingFile) {
