@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <map>
 
 namespace reports {
 
@@ -33,16 +34,22 @@ QFont reportFont(double pointSize, bool bold, bool underline)
     return f;
 }
 
-double textWidthMm(const QString &text, double pointSize, bool bold)
+// The layouts measure hundreds of captions at start in a handful of fonts: resolve each font once.
+static const QFontMetricsF &metrics(double pointSize, bool bold)
 {
-    const QFontMetricsF fm(reportFont(pointSize, bold), &measuringDevice());
-    return fm.horizontalAdvance(text) / kDpi * 25.4;
+    static std::map<std::pair<double, bool>, QFontMetricsF> cache;
+    const auto key = std::make_pair(pointSize, bold);
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, QFontMetricsF(reportFont(pointSize, bold), &measuringDevice())).first;
+    return it->second;
 }
 
-double lineHeightMm(double pointSize)
+double textWidthMm(const QString &text, double pointSize, bool bold)
 {
-    const QFontMetricsF fm(reportFont(pointSize), &measuringDevice());
-    return fm.height() / kDpi * 25.4;
+    return metrics(pointSize, bold).horizontalAdvance(text) / kDpi * 25.4;
 }
+
+double lineHeightMm(double pointSize) { return metrics(pointSize, false).height() / kDpi * 25.4; }
 
 } // namespace reports
