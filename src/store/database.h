@@ -2,12 +2,15 @@
 
 #include "catalogue.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QVariant>
 #include <map>
 #include <memory>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace store {
 
@@ -20,8 +23,23 @@ struct TableFile {
     bool readOnly = false;         // SQLite could open the file for reading only
     quint64 device = 0, inode = 0; // the file the connection has open
 
+    // Aggregates read through this connection, kept while the table is unchanged: a book re-reads its totals on
+    // every row move, and over a year of rows that is worth not doing when nothing was written.
+    struct CachedAggregate {
+        qint64 dataVersion = 0;
+        quint64 writes = 0;
+        QVariant value;
+    };
+    std::map<QByteArray, CachedAggregate> aggregates;
+    quint64 writes = 0; // changes made through this connection (SQLite's data version counts only the others')
+
     int columnIndex(const QString &name) const; // case-insensitive, -1 when absent
+    // SQLite's data version of the file: it changes when another connection has committed a change.
+    qint64 dataVersion();
     ~TableFile();
+
+private:
+    sqlite3_stmt *m_dataVersion = nullptr;
 };
 
 // The database engine over the table files of one data directory. A table name resolves to name + ".db" there

@@ -253,6 +253,25 @@ void Query::open()
         }
     }
 
+    // An aggregate over a table nobody changed since it was last read is that same value.
+    QByteArray cacheKey;
+    qint64 version = -1;
+    if (st.kind == Statement::Kind::Aggregate) {
+        cacheKey = sql;
+        for (const auto &[type, value] : params)
+            cacheKey += '\0' + QByteArray::number(int(type)) + ':' + value.toString().toUtf8();
+        version = t.dataVersion();
+        const auto cached = t.aggregates.find(cacheKey);
+        if (version >= 0 && cached != t.aggregates.end() && cached->second.dataVersion == version &&
+            cached->second.writes == t.writes) {
+            beginResetModel();
+            m_cells = {cached->second.value};
+            m_rowids = {0};
+            finishOpen(table, std::move(columns), std::move(tableColumns), true);
+            return;
+        }
+    }
+
     Stmt stmt(t, sql, kRead);
     for (size_t i = 0; i < params.size(); ++i)
         stmt.check(bindValue(stmt.get(), int(i) + 1, params[i].first, params[i].second));
@@ -273,10 +292,19 @@ void Query::open()
         endResetModel();
         throw;
     }
-    m_table = table;
+    if (st.kind == Statement::Kind::Aggregate && version >= 0 && m_cells.size() == 1)
+        t.aggregates[cacheKey] = {version, t.writes, m_cells.first()};
+    finishOpen(table, std::move(columns), std::move(tableColumns),
+               st.kind == Statement::Kind::Aggregate || !st.orderBy.isEmpty());
+}
+
+void Query::finishOpen(std::shared_ptr<TableFile> table, std::vector<FieldDef> columns,
+                       std::vector<int> tableColumns, bool readOnly)
+{
+    m_table = std::move(table);
     m_columns = std::move(columns);
     m_tableColumns = std::move(tableColumns);
-    m_readOnly = st.kind == Statement::Kind::Aggregate || !st.orderBy.isEmpty();
+    m_readOnly = readOnly;
     m_state = State::Browse;
     m_modified = false;
     m_current = m_rowids.empty() ? -1 : 0;
@@ -374,6 +402,7 @@ void Query::storePending()
         for (size_t c = 0; c < m_columns.size(); ++c)
             stmt.check(bindValue(stmt.get(), int(c) + 1, m_columns[c].type, cell(m_current, int(c))));
         stmt.step();
+        ++t.writes;
         m_rowids[m_current] = sqlite3_last_insert_rowid(t.db);
     } else if (m_modified) {
         QList<QByteArray> sets;
@@ -390,6 +419,7 @@ void Query::storePending()
             stmt.check(bindValue(stmt.get(), p++, m_columns[c].type, cell(m_current, int(c))));
         stmt.check(sqlite3_bind_int64(stmt.get(), p, m_rowids[m_current]));
         stmt.step();
+        ++t.writes;
         if (sqlite3_changes(t.db) != 1)
             throw Error(
                 Kind::RowGone,
@@ -468,6 +498,7 @@ void Query::deleteCurrent()
     Stmt stmt(*m_table, "DELETE FROM " + sqlIdentifier(m_table->innerName) + " WHERE rowid = ?", kDelete);
     stmt.check(sqlite3_bind_int64(stmt.get(), 1, m_rowids[m_current]));
     stmt.step(); // no row deleted means it was gone already: the table holds what was asked
+    ++m_table->writes;
     removeRowAt(m_current);
     notify();
 }

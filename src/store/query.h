@@ -96,6 +96,8 @@ private:
     void storePending();
     void setCurrent(int row);
     void notify();
+    void finishOpen(std::shared_ptr<TableFile> table, std::vector<FieldDef> columns, std::vector<int> tableColumns,
+                    bool readOnly);
     QVariant &cell(int row, int column)
     {
         return m_cells[qsizetype(size_t(row) * m_columns.size() + size_t(column))];

@@ -255,6 +255,44 @@ private Q_SLOTS:
         QCOMPARE(x.fieldText("x"), QString("3")); // the row without a date is not counted
     }
 
+    // Totals kept between readings still follow every change: through this engine, another one, or raw SQL.
+    void aggregatesFollowEveryChange()
+    {
+        Query q(*m_db), x(*m_db);
+        q.add("select * from vydej2004");
+        q.open();
+        auto total = [&] {
+            x.setText({"select sum (vydej) as x from vydej2004"});
+            x.open();
+            return x.fieldText("x");
+        };
+        QCOMPARE(total(), QString());
+        fill(q, {"1.1.2004", "10", "", ""});
+        QCOMPARE(total(), QString("10"));
+        QCOMPARE(total(), QString("10"));
+        q.setFieldText("vydej", "12,5");
+        q.post();
+        QCOMPARE(total(), QString("12,5"));
+        {
+            Database other(m_dir->path());
+            Query o(other);
+            o.add("select * from vydej2004");
+            o.open();
+            fill(o, {"2.1.2004", "1", "", ""});
+        }
+        QCOMPARE(total(), QString("13,5"));
+        sqlite3 *raw = nullptr;
+        sqlite3_open(m_dir->file("vydej2004.db").toUtf8().constData(), &raw);
+        sqlite3_exec(raw, "DELETE FROM vydej WHERE vydej = 1", nullptr, nullptr, nullptr);
+        sqlite3_close(raw);
+        QCOMPARE(total(), QString("12,5"));
+        q.deleteCurrent();
+        QCOMPARE(total(), QString());
+        x.setText({"select sum (vydej) as x from vydej2004", "where datum between \"1.1.2004\" and \"1.1.2004\""});
+        x.open();
+        QCOMPARE(x.fieldText("x"), QString());
+    }
+
     // One notification for each data change: open, move, field change, stored, appended, deleted.
     void notifications()
     {
