@@ -10,6 +10,10 @@ namespace app {
 struct Workspace;
 }
 
+namespace reports {
+class Report;
+}
+
 namespace books {
 
 class RecordBook;
@@ -25,8 +29,9 @@ struct SortSpec {
 };
 
 struct StatisticSpec {
-    QString caption;    // "Celkové množství:"
-    QString aggregate;  // "select  sum (mnozstvi) as x from " — the book appends its table name
+    QString caption;   // "Celkové množství:"
+    QString aggregate; // "select  sum (mnozstvi) as x from " — the book appends its table name; empty: a
+                       // value the book derives from the others (BookSpec::afterRefresh)
     QString valueLabel; // "Label3"
     QString unit;       // "l", "Kč" or empty
 };
@@ -62,6 +67,7 @@ struct BookSpec {
     std::vector<StatisticSpec> statistics; // in the order of refreshing
     std::vector<int> displayOrder;         // indices into statistics, top to bottom; empty: refresh order
     ValueForm valueForm = ValueForm::Text;
+    QString designValue = QStringLiteral("0000000"); // what the value labels show until the first refresh
 
     QString autoPostKey;        // "datum"
     bool blankKeyEmpty = false; // a lone blank " " counts as an empty key too
@@ -74,8 +80,14 @@ struct BookSpec {
     ButtonSpec back;
     Style style = Style::GridTop;
 
-    // Departures: extra controls and their actions, added when the window is built.
+    // Departures: extra controls and their actions, added when the window is built;
     std::function<void(RecordBook &)> extras;
+    // the window caption, set each time the book becomes active (the crop store names itself after its crop);
+    std::function<QString(const app::Workspace &)> captionOnActivate;
+    // values derived from the statistics just read, run at the end of every refresh;
+    std::function<void(RecordBook &)> afterRefresh;
+    // what the book sets in its report before the preview, instead of its query and year label.
+    std::function<void(RecordBook &, reports::Report &)> printSetup;
 };
 
 } // namespace books

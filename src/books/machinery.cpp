@@ -1,6 +1,7 @@
 #include "machinery.h"
 
 #include "recordbook.h"
+#include "specs.h"
 
 #include "app/screenregistry.h"
 #include "app/workspace.h"
@@ -14,24 +15,9 @@
 
 namespace books {
 
-namespace {
+using namespace specs;
 
-QString s(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-ButtonSpec b(const char *name, const char *caption)
-{
-    return {s(name), s(caption)};
-}
-SortSpec by(const char *name, const char *caption, const char *field)
-{
-    return {b(name, caption), s(field)};
-}
-StatisticSpec stat(const char *caption, const char *aggregate, const char *label, const char *unit = "")
-{
-    return {s(caption), s(aggregate), s(label), s(unit)};
-}
+namespace {
 
 // The services book's search: the rows whose machine or customer holds the text, and their printout.
 void servicesSearch(RecordBook &book)
@@ -66,33 +52,6 @@ void servicesSearch(RecordBook &book)
     book.controls()->addLayout(row);
 }
 
-BookSpec book(const char *cls, const char *caption, const char *base, ButtonSpec insert, ButtonSpec remove,
-              const char *question, const char *failure, const char *sortCaption, std::vector<SortSpec> sorts,
-              ButtonSpec unsorted, std::vector<StatisticSpec> statistics, const char *key, ButtonSpec print,
-              const char *report, const char *yearLabel, BookSpec::Style style)
-{
-    BookSpec spec;
-    spec.className = s(cls);
-    spec.caption = s(caption);
-    spec.table = BookSpec::Table::YearScoped;
-    spec.base = s(base);
-    spec.insert = std::move(insert);
-    spec.remove = std::move(remove);
-    spec.deleteQuestion = s(question);
-    spec.deleteFailure = s(failure);
-    spec.sortCaption = s(sortCaption);
-    spec.sorts = std::move(sorts);
-    spec.unsorted = std::move(unsorted);
-    spec.statistics = std::move(statistics);
-    spec.autoPostKey = s(key);
-    spec.print = std::move(print);
-    spec.report = s(report);
-    spec.yearLabel = s(yearLabel);
-    spec.back = b("Button1", "Zpět do hlavní nabídky");
-    spec.style = style;
-    return spec;
-}
-
 } // namespace
 
 std::vector<BookSpec> machineryBooks()
@@ -109,46 +68,49 @@ std::vector<BookSpec> machineryBooks()
         {stat("Počet záznamů:", "select count (datum) as x from ", "Label3"),
          stat("Celková cena:", "select sum (cena) as x from ", "Label4", "Kč")},
         "datum", b("Button7", "Vytiskni databázi náhradních dílů"), "TQuickReport19", "QRLabel14",
-        Style::GridTop);
+        Style::GridTop, b("Button1", "Zpět do hlavní nabídky"));
     parts.back = b("Button8", "Zpět do hlavní nabídky");
     parts.valueForm = BookSpec::ValueForm::WholeNumber;
     parts.blankKeyEmpty = true;
     books.push_back(parts);
 
-    BookSpec services = book(
-        "TForm20", "Služby", "sluzby", b("Button4", "Vložit záznam"), b("Button5", "Smazat záznam"),
-        "Opravdu chcete smazat daný záznam?", "", "Seřaď podle:",
-        {by("Button3", "Stroje", "stroj"), by("Button6", "Data", "datum"),
-         by("Button7", "Ceny", "fakturovana_cena")},
-        b("Button8", "Neřadit"),
-        {stat("Počet záznamů:", "select count (stroj) as x from ", "Label3"),
-         stat("Celkem hodin:", "select sum (hodiny) as x from ", "Label6"),
-         stat("Celková cena:", "select sum (fakturovana_cena) as x from ", "Label4", "Kč")},
-        "stroj", b("Button2", "Vytiskni databázi služeb"), "TQuickReport21", "QRLabel15", Style::GridTop);
+    BookSpec services =
+        book("TForm20", "Služby", "sluzby", b("Button4", "Vložit záznam"), b("Button5", "Smazat záznam"),
+             "Opravdu chcete smazat daný záznam?", "", "Seřaď podle:",
+             {by("Button3", "Stroje", "stroj"), by("Button6", "Data", "datum"),
+              by("Button7", "Ceny", "fakturovana_cena")},
+             b("Button8", "Neřadit"),
+             {stat("Počet záznamů:", "select count (stroj) as x from ", "Label3"),
+              stat("Celkem hodin:", "select sum (hodiny) as x from ", "Label6"),
+              stat("Celková cena:", "select sum (fakturovana_cena) as x from ", "Label4", "Kč")},
+             "stroj", b("Button2", "Vytiskni databázi služeb"), "TQuickReport21", "QRLabel15", Style::GridTop,
+             b("Button1", "Zpět do hlavní nabídky"));
     services.extras = servicesSearch;
     books.push_back(services);
 
-    books.push_back(book(
-        "TForm22", "PHM - nákup", "phm_nakup", b("Button2", "Vložit záznam"), b("Button4", "Smazat záznam"),
-        "Opravdu chcete odstranit daný záznam?", "Nepodařilo se odstranit záznam!", "Seřadit podle:",
-        {by("Button5", "Data", "datum"), by("Button6", "Množství", "mnozstvi"),
-         by("Button7", "Ceny", "cena")},
-        b("Button8", "Neřadit"),
-        {stat("Celkové množství:", "select  sum (mnozstvi) as x from ", "Label3", "l"),
-         stat("Celková cena:", "select  sum (cena) as x from ", "Label4", "Kč"),
-         stat("Počet záznamů:", "select  count(datum) as x from ", "Label8")},
-        "datum", b("Button3", "Vytiskni databázi"), "TQuickReport23", "QRLabel14", Style::GridLeft));
+    books.push_back(book("TForm22", "PHM - nákup", "phm_nakup", b("Button2", "Vložit záznam"),
+                         b("Button4", "Smazat záznam"), "Opravdu chcete odstranit daný záznam?",
+                         "Nepodařilo se odstranit záznam!", "Seřadit podle:",
+                         {by("Button5", "Data", "datum"), by("Button6", "Množství", "mnozstvi"),
+                          by("Button7", "Ceny", "cena")},
+                         b("Button8", "Neřadit"),
+                         {stat("Celkové množství:", "select  sum (mnozstvi) as x from ", "Label3", "l"),
+                          stat("Celková cena:", "select  sum (cena) as x from ", "Label4", "Kč"),
+                          stat("Počet záznamů:", "select  count(datum) as x from ", "Label8")},
+                         "datum", b("Button3", "Vytiskni databázi"), "TQuickReport23", "QRLabel14",
+                         Style::GridLeft, b("Button1", "Zpět do hlavní nabídky")));
     books.back().displayOrder = {2, 0, 1};
 
-    books.push_back(
-        book("TForm24", "PHM - čerpání", "phm_cerpani", b("Button3", "Vložit záznam"),
-             b("Button4", "Odstranit záznam"), "Opravdu chcete smazat tento záznam?", "", "Seřadit podle:",
-             {by("Button5", "Stroje", "stroj"), by("Button6", "Data", "datum"),
-              by("Button7", "Množství", "mnozstvi")},
-             b("Button8", "Neřadit"),
-             {stat("Celkové množství:", "select sum (mnozstvi) as x from ", "Label2", "l"),
-              stat("Počet záznamů:", "select count(stroj) as x from ", "Label5")},
-             "stroj", b("Button2", "Vytiskni databázi"), "TQuickReport25", "QRLabel12", Style::GridLeft));
+    books.push_back(book("TForm24", "PHM - čerpání", "phm_cerpani", b("Button3", "Vložit záznam"),
+                         b("Button4", "Odstranit záznam"), "Opravdu chcete smazat tento záznam?", "",
+                         "Seřadit podle:",
+                         {by("Button5", "Stroje", "stroj"), by("Button6", "Data", "datum"),
+                          by("Button7", "Množství", "mnozstvi")},
+                         b("Button8", "Neřadit"),
+                         {stat("Celkové množství:", "select sum (mnozstvi) as x from ", "Label2", "l"),
+                          stat("Počet záznamů:", "select count(stroj) as x from ", "Label5")},
+                         "stroj", b("Button2", "Vytiskni databázi"), "TQuickReport25", "QRLabel12",
+                         Style::GridLeft, b("Button1", "Zpět do hlavní nabídky")));
     books.back().displayOrder = {1, 0};
 
     books.push_back(book(
@@ -160,30 +122,33 @@ std::vector<BookSpec> machineryBooks()
          stat("Celkem doplňeno:", "select sum(mnozstvi_doplneni) as x from ", "Label4", "l"),
          stat("Celkem vyměněno:", "select sum(mnozstvi_vymena) as x from ", "Label6", "l"),
          stat("Celkem vydej:", "select sum(kc_vydej) as x from ", "Label10", "Kč")},
-        "datum", b("Button2", "Vytiskni databázi"), "TQuickReport27", "QRLabel16", Style::GridTop));
+        "datum", b("Button2", "Vytiskni databázi"), "TQuickReport27", "QRLabel16", Style::GridTop,
+        b("Button1", "Zpět do hlavní nabídky")));
     books.back().displayOrder = {3, 0, 1, 2};
 
-    books.push_back(
-        book("TForm28", "Opravy vlastni", "opravy_vlastni", b("Button7", "Vložit záznam"),
-             b("Button8", "Smazat záznam"), "Opravdu chcete odstranit daný záznam?", "", "Seřadit podle:",
-             {by("Button3", "Stroje", "stroj"), by("Button4", "Data", "datum"),
-              by("Button5", "Hodin", "pocet_hodin")},
-             b("Button6", "Neřadit"),
-             {stat("Počet záznamů:", "select count (stroj) as x from ", "Label3"),
-              stat("Celkový počet hodin:", "select sum (pocet_hodin) as x from ", "Label4")},
-             "stroj", b("Button1", "Vytiskni databázi"), "TQuickReport29", "QRLabel12", Style::GridTop));
+    books.push_back(book("TForm28", "Opravy vlastni", "opravy_vlastni", b("Button7", "Vložit záznam"),
+                         b("Button8", "Smazat záznam"), "Opravdu chcete odstranit daný záznam?", "",
+                         "Seřadit podle:",
+                         {by("Button3", "Stroje", "stroj"), by("Button4", "Data", "datum"),
+                          by("Button5", "Hodin", "pocet_hodin")},
+                         b("Button6", "Neřadit"),
+                         {stat("Počet záznamů:", "select count (stroj) as x from ", "Label3"),
+                          stat("Celkový počet hodin:", "select sum (pocet_hodin) as x from ", "Label4")},
+                         "stroj", b("Button1", "Vytiskni databázi"), "TQuickReport29", "QRLabel12",
+                         Style::GridTop, b("Button1", "Zpět do hlavní nabídky")));
     books.back().back = b("Button2", "Zpět do hlavní nabídky");
 
-    books.push_back(
-        book("TForm30", "Opravy cizích", "opravy_cizich", b("Button5", "Vložit záznam"),
-             b("Button6", "Smazat záznam"), "Opravdu chcete smazat tento záznam?", "", "Seřadit podle:",
-             {by("Button1", "Data", "datum"), by("Button2", "Hodin", "pocet_hodin"),
-              by("Button3", "Ceny", "faktur_cena")},
-             b("Button4", "Neřadit"),
-             {stat("Počet záznamů:", "select count (datum) as x from ", "Label4"),
-              stat("Celkem hodin:", "select sum (pocet_hodin) as x from ", "Label5"),
-              stat("Celkovová cena:", "select sum (faktur_cena) as x from ", "Label6", "Kč")},
-             "datum", b("Button7", "Vitiskni databázi"), "TQuickReport31", "QRLabel15", Style::GridTop));
+    books.push_back(book("TForm30", "Opravy cizích", "opravy_cizich", b("Button5", "Vložit záznam"),
+                         b("Button6", "Smazat záznam"), "Opravdu chcete smazat tento záznam?", "",
+                         "Seřadit podle:",
+                         {by("Button1", "Data", "datum"), by("Button2", "Hodin", "pocet_hodin"),
+                          by("Button3", "Ceny", "faktur_cena")},
+                         b("Button4", "Neřadit"),
+                         {stat("Počet záznamů:", "select count (datum) as x from ", "Label4"),
+                          stat("Celkem hodin:", "select sum (pocet_hodin) as x from ", "Label5"),
+                          stat("Celkovová cena:", "select sum (faktur_cena) as x from ", "Label6", "Kč")},
+                         "datum", b("Button7", "Vitiskni databázi"), "TQuickReport31", "QRLabel15",
+                         Style::GridTop, b("Button1", "Zpět do hlavní nabídky")));
     books.back().back = b("Button8", "Zpět do hlavní nabídky");
     return books;
 }

@@ -82,7 +82,7 @@ void RecordBook::build()
     for (int i : order) {
         const StatisticSpec &s = m_spec.statistics[size_t(i)];
         QLabel *caption = app::ui::label(this, QString(), s.caption);
-        QLabel *value = app::ui::valueLabel(this, s.valueLabel, QStringLiteral("0000000"), s.caption);
+        QLabel *value = app::ui::valueLabel(this, s.valueLabel, m_spec.designValue, s.caption);
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000000000,00")));
         statistics->addWidget(caption, line, 0);
         statistics->addWidget(value, line, 1);
@@ -119,6 +119,8 @@ void RecordBook::build()
 
 void RecordBook::activate()
 {
+    if (m_spec.captionOnActivate)
+        setWindowTitle(m_spec.captionOnActivate(context().workspace));
     requery({unsortedLine()});
 }
 
@@ -169,6 +171,8 @@ void RecordBook::showUnsorted()
 void RecordBook::refreshStatistics()
 {
     for (const StatisticSpec &s : m_spec.statistics) {
+        if (s.aggregate.isEmpty())
+            continue;
         m_totals->clear();
         m_totals->add(s.aggregate + tableName());
         m_totals->open();
@@ -178,6 +182,8 @@ void RecordBook::refreshStatistics()
         m_values.value(s.valueLabel)->setText(text);
         m_totals->close();
     }
+    if (m_spec.afterRefresh)
+        m_spec.afterRefresh(*this);
 }
 
 bool RecordBook::autoPost(bool report)
@@ -202,7 +208,9 @@ void RecordBook::print()
 {
     autoPost();
     reports::Report &r = context().reports->get(m_spec.report);
-    if (m_spec.printReopensStoredQuery) {
+    if (m_spec.printSetup) {
+        m_spec.printSetup(*this, r);
+    } else if (m_spec.printReopensStoredQuery) {
         r.reopen();
     } else {
         r.setQuery({unsortedLine()});

@@ -44,6 +44,7 @@ public:
     // case it is thrown. Returns false when a row with a filled key could not be stored.
     bool autoPost(bool report = false);
     void refreshStatistics();
+    QLabel *valueLabel(const QString &name) const { return m_values.value(name); }
 
     // Re-queries with these lines after storing what can be stored (sort, unsorted, search, becoming active).
     void requery(const QList<store::QueryLine> &lines);
