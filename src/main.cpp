@@ -2,6 +2,7 @@
 #include "app/dialogs.h"
 #include "app/startup.h"
 #include "books/machinery.h"
+#include "plant/plantbooks.h"
 
 #include <QApplication>
 
@@ -10,8 +11,10 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     app::QtDialogs dialogs;
     // Each section registers its screens (window class -> factory).
-    const auto program = app::startProgram(
-        application, dialogs, [](app::ScreenRegistry &screens) { books::registerBooks(screens); });
+    const auto program = app::startProgram(application, dialogs, [](app::ScreenRegistry &screens) {
+        books::registerBooks(screens);
+        plant::registerBooks(screens);
+    });
     if (!program)
         return 1;
     program->window->show();

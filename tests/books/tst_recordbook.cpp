@@ -6,6 +6,7 @@
 #include "store/database.h"
 #include "store/query.h"
 #include "support/datadir.h"
+#include "support/farm.h"
 #include "support/scripteddialogs.h"
 #include "support/testmain.h"
 
@@ -20,54 +21,11 @@ using namespace books;
 
 namespace {
 
-// The program from its main menu, year 2004 loaded, every book registered, screens driven while shown.
-struct Farm {
-    testsupport::DataDir dir;
-    store::Database db{dir.path()};
-    testsupport::ScriptedDialogs dialogs;
-    app::ScreenRegistry screens;
-    std::unique_ptr<app::MainWindow> window;
-    std::unique_ptr<reports::ReportLibrary> reports;
-
-    Farm()
-    {
-        registerBooks(screens);
-        window = std::make_unique<app::MainWindow>(db, dialogs, screens);
-        reports = std::make_unique<reports::ReportLibrary>(db);
-        window->context().reports = reports.get();
-        window->findChild<QLineEdit *>("Edit1")->setText("2004");
-        window->findChild<QPushButton *>("Button13")->click();
-        dialogs.clear();
-    }
-
-    // Opens a book with its main-menu button and runs `steps` while it is shown.
+struct Farm : testsupport::Farm {
+    Farm() : testsupport::Farm(registerBooks) {}
     void open(const QString &button, const QString &screen, const std::function<void(RecordBook &)> &steps)
     {
-        bool ran = false;
-        dialogs.whileShown[screen] = [&](QDialog *d) {
-            auto *book = qobject_cast<RecordBook *>(d);
-            QVERIFY(book);
-            steps(*book);
-            ran = true;
-        };
-        window->findChild<QPushButton *>(button)->click();
-        QVERIFY2(ran, qPrintable(screen));
-    }
-
-    QStringList stored(const QString &table) const
-    {
-        store::Database other(dir.path());
-        store::Query q(other);
-        q.add("select * from " + table);
-        q.open();
-        QStringList rows;
-        for (int r = 0; r < q.recordCount(); ++r) {
-            QStringList fields;
-            for (int c = 0; c < q.fieldCount(); ++c)
-                fields << q.valueText(r, c);
-            rows << fields.join(u'|');
-        }
-        return rows;
+        testsupport::Farm::open<RecordBook>(button, screen, steps);
     }
 };
 

@@ -1,0 +1,206 @@
+#include "books/recordbook.h"
+#include "plant/plantbooks.h"
+#include "support/farm.h"
+#include "support/testmain.h"
+
+#include <QLabel>
+
+using namespace books;
+
+namespace {
+
+struct Farm : testsupport::Farm {
+    Farm() : testsupport::Farm(plant::registerBooks) {}
+    void open(const QString &button, const QString &screen, const std::function<void(RecordBook &)> &steps)
+    {
+        testsupport::Farm::open<RecordBook>(button, screen, steps);
+    }
+};
+
+QString label(RecordBook &book, const QString &name)
+{
+    return book.findChild<QLabel *>(name)->text();
+}
+QPushButton *button(RecordBook &book, const QString &name)
+{
+    return book.findChild<QPushButton *>(name);
+}
+
+QStringList pageTexts(const reports::Page &page)
+{
+    QStringList t;
+    for (const reports::PageItem *i : page.texts())
+        t << i->text;
+    return t;
+}
+
+} // namespace
+
+class PlantBooksTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic)); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Each book from its main-menu button: caption, the table it names (a year only where it is year-scoped),
+    // its sorts and its report.
+    void everyBook_data()
+    {
+        QTest::addColumn<QString>("menuButton");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("chemistry") << "Button14"
+                                   << "TForm37"
+                                   << "Chemická ochrana"
+                                   << "chemicka_ochrana";
+        QTest::newRow("liquid manure") << "Button15"
+                                       << "TForm43"
+                                       << "Močka"
+                                       << "mocka2004";
+        QTest::newRow("manure store") << "Button16"
+                                      << "TForm39"
+                                      << "Organický hnůj - sklad"
+                                      << "org_hnuj_sklad";
+        QTest::newRow("manure applied") << "Button17"
+                                        << "TForm40"
+                                        << "Organický hnůj - aplikace"
+                                        << "org_hnuj_aplikace";
+        QTest::newRow("wheat store") << "Button18"
+                                     << "TForm45"
+                                     << "Pšenice - sklad"
+                                     << "psenice_sklad";
+        QTest::newRow("barley store") << "Button19"
+                                      << "TForm45"
+                                      << "Ječmen - sklad"
+                                      << "jecmen_sklad";
+        QTest::newRow("oats store") << "Button20"
+                                    << "TForm45"
+                                    << "Oves - sklad"
+                                    << "oves_sklad";
+        QTest::newRow("rye store") << "Button21"
+                                   << "TForm45"
+                                   << "Žito - sklad"
+                                   << "zito_sklad";
+        QTest::newRow("potato store") << "Button22"
+                                      << "TForm45"
+                                      << "Brambory - sklad"
+                                      << "brambory_sklad";
+        QTest::newRow("income") << "Button37"
+                                << "TForm56"
+                                << "Ostatní příjmy"
+                                << "prijem2004";
+        QTest::newRow("expenses") << "Button38"
+                                  << "TForm58"
+                                  << "Ostatní výdaje"
+                                  << "vydej2004";
+    }
+    void everyBook()
+    {
+        QFETCH(QString, menuButton);
+        QFETCH(QString, screen);
+        QFETCH(QString, caption);
+        QFETCH(QString, table);
+        Farm farm;
+        farm.open(menuButton, screen, [&](RecordBook &book) {
+            QCOMPARE(book.windowTitle(), caption);
+            QCOMPARE(book.query().text(), QStringList{"select * from " + table});
+            for (const SortSpec &s : book.spec().sorts) {
+                button(book, s.button.name)->click();
+                QCOMPARE(book.query().text().last(), "order by " + s.field);
+                QVERIFY(!button(book, book.spec().insert.name)->isEnabled());
+            }
+            button(book, book.spec().unsorted.name)->click();
+            QVERIFY(button(book, book.spec().insert.name)->isEnabled());
+            for (const StatisticSpec &s : book.spec().statistics)
+                QVERIFY(label(book, s.valueLabel) != book.spec().designValue);
+            button(book, book.spec().print.name)->click();
+            QCOMPARE(farm.dialogs.previews.size(), 1);
+            QCOMPARE(farm.dialogs.previews.first().report, book.spec().report);
+            QCOMPARE(farm.reports->get(book.spec().report).query()->text(),
+                     QStringList{"select * from " + table});
+        });
+    }
+
+    // The chemistry book asks in an information box; an engine refusal goes to the default error display.
+    void chemistryDelete()
+    {
+        Farm farm;
+        farm.open("Button14", "TForm37", [&](RecordBook &book) {
+            farm.dialogs.answers = {true};
+            button(book, "Button7")->click();
+            QCOMPARE(farm.dialogs.texts("confirm (information)"),
+                     QStringList{"Opravdu chcete odstranit daný záznam?"});
+            QVERIFY(farm.dialogs.texts("error").isEmpty());
+            QCOMPARE(farm.dialogs.texts("default error").size(), 1);
+        });
+    }
+
+    // The shared books print their report's own query again, so a row just stored is on the page.
+    void sharedBookPrintsWhatWasJustStored()
+    {
+        Farm farm;
+        farm.open("Button16", "TForm39", [&](RecordBook &book) {
+            button(book, "Button3")->click(); // sorted, then unsorted again to insert
+            button(book, "Button5")->click();
+            button(book, "Button6")->click();
+            store::Query &q = book.query();
+            q.setData(q.index(q.currentRow(), 0), "10.3.2004");
+            q.setData(q.index(q.currentRow(), 1), "kravín");
+            button(book, "Button1")->click();
+            QVERIFY(pageTexts(farm.dialogs.previews.first().pages[0]).contains("kravín"));
+            QCOMPARE(farm.stored("org_hnuj_sklad").size(), 1);
+        });
+    }
+
+    // The crop store's current stock: in minus issued, negative with a minus sign, 0 when empty.
+    void cropStoreStock()
+    {
+        const QList<std::pair<QList<QStringList>, QStringList>> cases = {
+            {{}, {"0", "", "", "", "0"}},
+            {{{"1.8.2004", "100", "", "", "pole"},
+              {"2.8.2004", "30", "", "", ""},
+              {"3.9.2004", "", "50", "4500", "Mlýn"}},
+             {"3", "4500", "130", "50", "80"}},
+            {{{"1.8.2004", "30", "", "", ""}}, {"1", "", "30", "", "30"}},
+            {{{"1.8.2004", "30", "", "", ""}, {"3.9.2004", "", "50", "", ""}}, {"2", "", "30", "50", "-20"}},
+        };
+        for (const auto &[rows, shown] : cases) {
+            Farm farm;
+            testsupport::fillTable(farm.db, "oves_sklad", rows);
+            farm.open("Button20", "TForm45", [&](RecordBook &book) {
+                QStringList values;
+                for (const char *l : {"Label5", "Label10", "Label6", "Label7", "Label8"})
+                    values << label(book, l);
+                QCOMPARE(values, shown);
+                button(book, "Button2")->click();
+                const reports::Report &r = farm.reports->get("TQuickReport46");
+                QCOMPARE(r.title(), QString("Oves - sklad"));
+                QCOMPARE(r.caption("QRLabel2"), QString("Oves - sklad"));
+            });
+        }
+    }
+
+    // Other income under one year, and the next year starting empty.
+    void incomeByYear()
+    {
+        Farm farm;
+        testsupport::fillTable(farm.db, "prijem2004", {{"1.6.2004", "15000", "Fond", "dotace"}});
+        farm.open("Button37", "TForm56", [&](RecordBook &book) {
+            QCOMPARE(label(book, "Label2"), QString("15000"));
+            QCOMPARE(label(book, "Label5"), QString("1"));
+            button(book, "Button6")->click();
+            QCOMPARE(farm.reports->get("TQuickReport57").caption("QRLabel2"), QString("2004"));
+        });
+        farm.window->findChild<QLineEdit *>("Edit1")->setText("2005");
+        farm.window->findChild<QPushButton *>("Button13")->click();
+        farm.open("Button37", "TForm56", [&](RecordBook &book) {
+            QCOMPARE(book.query().text(), QStringList{"select * from prijem2005"});
+            QCOMPARE(label(book, "Label5"), QString("0"));
+            QCOMPARE(label(book, "Label2"), QString());
+        });
+    }
+};
+
+VELMORA_REGISTER_TEST(PlantBooksTest)
+#include "tst_plantbooks.moc"
