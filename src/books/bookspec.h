@@ -16,7 +16,7 @@ class Report;
 
 namespace books {
 
-class RecordBook;
+class BookPanel;
 
 struct ButtonSpec {
     QString name;    // "Button2"
@@ -81,13 +81,13 @@ struct BookSpec {
     Style style = Style::GridTop;
 
     // Departures: extra controls and their actions, added when the window is built;
-    std::function<void(RecordBook &)> extras;
+    std::function<void(BookPanel &)> extras;
     // the window caption, set each time the book becomes active (the crop store names itself after its crop);
     std::function<QString(const app::Workspace &)> captionOnActivate;
     // values derived from the statistics just read, run at the end of every refresh;
-    std::function<void(RecordBook &)> afterRefresh;
+    std::function<void(BookPanel &)> afterRefresh;
     // what the book sets in its report before the preview, instead of its query and year label.
-    std::function<void(RecordBook &, reports::Report &)> printSetup;
+    std::function<void(BookPanel &, reports::Report &)> printSetup;
 };
 
 } // namespace books

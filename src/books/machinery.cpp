@@ -1,5 +1,6 @@
 #include "machinery.h"
 
+#include "bookpanel.h"
 #include "recordbook.h"
 #include "specs.h"
 
@@ -20,7 +21,7 @@ using namespace specs;
 namespace {
 
 // The services book's search: the rows whose machine or customer holds the text, and their printout.
-void servicesSearch(RecordBook &book)
+void servicesSearch(BookPanel &book)
 {
     auto *edit = new QLineEdit(&book);
     edit->setObjectName(QStringLiteral("Edit1"));
@@ -42,7 +43,7 @@ void servicesSearch(RecordBook &book)
         reports::Report &r = ctx.reports->get(book.spec().report);
         r.setQuery(found);
         r.setCaption(book.spec().yearLabel, ctx.workspace.workingYear);
-        book.preview(r);
+        book.screen().preview(r);
     };
     QPushButton *show = book.addButton(b("Button9", "Zobraz dané služby"), search);
     QObject::connect(edit, &QLineEdit::returnPressed, show, &QPushButton::click);

@@ -2,6 +2,7 @@
 
 #include "app/screenregistry.h"
 #include "app/workspace.h"
+#include "books/bookpanel.h"
 #include "books/recordbook.h"
 #include "books/specs.h"
 #include "reports/report.h"
@@ -30,7 +31,7 @@ BookSpec shared(BookSpec spec)
 }
 
 // The current stock of a crop store: what went in less what was issued, from the two totals just shown.
-void currentStock(RecordBook &book)
+void currentStock(BookPanel &book)
 {
     auto total = [&book](const char *label) {
         return store::parseNumber(book.valueLabel(QString::fromLatin1(label))->text()).value_or(0.0);
@@ -58,7 +59,7 @@ BookSpec cropStore()
     spec.blankKeyEmpty = true;
     spec.captionOnActivate = [](const app::Workspace &ws) { return cropTitle(ws.cropStoreTable); };
     spec.afterRefresh = currentStock;
-    spec.printSetup = [](RecordBook &book, reports::Report &r) {
+    spec.printSetup = [](BookPanel &book, reports::Report &r) {
         const QString title = cropTitle(book.tableName());
         r.setQuery({book.unsortedLine()});
         r.setCaption(QStringLiteral("QRLabel2"), title);
