@@ -119,7 +119,7 @@ void BookPanel::build(const QString &gridName)
 
     // Room for the table's columns, within reason.
     const int width = m_spec.style == BookSpec::Style::GridLeft ? 420 : 820;
-    m_grid->setMinimumSize(width, 380);
+    m_grid->setMinimumSize(width, m_spec.gridHeight);
 }
 
 void BookPanel::requery(const QList<store::QueryLine> &lines)

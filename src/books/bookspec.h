@@ -29,9 +29,9 @@ struct SortSpec {
 };
 
 struct StatisticSpec {
-    QString caption;   // "Celkové množství:"
-    QString aggregate; // "select  sum (mnozstvi) as x from " — the book appends its table name; empty: a
-                       // value the book derives from the others (BookSpec::afterRefresh)
+    QString caption;    // "Celkové množství:"
+    QString aggregate;  // "select  sum (mnozstvi) as x from " — the book appends its table name; empty: a
+                        // value the book derives from the others (BookSpec::afterRefresh)
     QString valueLabel; // "Label3"
     QString unit;       // "l", "Kč" or empty
 };
@@ -79,6 +79,7 @@ struct BookSpec {
 
     ButtonSpec back;
     Style style = Style::GridTop;
+    int gridHeight = 380; // pixels; less where a window holds two books
 
     // Departures: extra controls and their actions, added when the window is built;
     std::function<void(BookPanel &)> extras;

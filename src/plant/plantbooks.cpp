@@ -1,5 +1,7 @@
 #include "plantbooks.h"
 
+#include "cropform.h"
+
 #include "app/screenregistry.h"
 #include "app/workspace.h"
 #include "books/bookpanel.h"
@@ -154,6 +156,9 @@ std::vector<BookSpec> plantBooks()
 
 void registerBooks(app::ScreenRegistry &screens)
 {
+    screens.add(QStringLiteral("TForm47"), [](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
+        return new CropForm(ctx, parent);
+    });
     for (const BookSpec &spec : plantBooks())
         screens.add(spec.className, [spec](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
             return new RecordBook(ctx, spec, parent);

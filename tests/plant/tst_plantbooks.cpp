@@ -1,4 +1,5 @@
 #include "books/recordbook.h"
+#include "plant/cropform.h"
 #include "plant/plantbooks.h"
 #include "support/farm.h"
 #include "support/testmain.h"
@@ -11,6 +12,7 @@ namespace {
 
 struct Farm : testsupport::Farm {
     Farm() : testsupport::Farm(plant::registerBooks) {}
+    using testsupport::Farm::open;
     void open(const QString &button, const QString &screen, const std::function<void(RecordBook &)> &steps)
     {
         testsupport::Farm::open<RecordBook>(button, screen, steps);
@@ -179,6 +181,47 @@ private Q_SLOTS:
                 QCOMPARE(r.caption("QRLabel2"), QString("Oves - sklad"));
             });
         }
+    }
+
+    // The crop form: two books in one window over the year's sowing and treatment tables.
+    void cropForm()
+    {
+        QCOMPARE(plant::CropForm::formTitle("form1_zito2004", "2004"), QString("Formulář - žito2004"));
+        QCOMPARE(plant::CropForm::formTitle("form1_jecmen+200", "+200"), QString("Formulář - ječmen+200"));
+        Farm farm;
+        testsupport::fillTable(farm.db, "form1_psenice2004",
+                               {{"3.10.2004", "1234/5", "2,35", "Sulamit", "220 kg", ""}});
+        farm.open<plant::CropForm>("Button23", "TForm47", [&](plant::CropForm &form) {
+            QCOMPARE(form.windowTitle(), QString("Formulář - pšenice2004"));
+            QCOMPARE(form.sowing().query().text(), QStringList{"select * from form1_psenice2004"});
+            QCOMPARE(form.treatment().query().text(), QStringList{"select * from form2_psenice2004"});
+            QCOMPARE(form.findChild<QLabel *>("Label9")->text(), QString("2,35"));
+            QCOMPARE(form.findChild<QLabel *>("Label12")->text(), QString("0"));
+
+            form.findChild<QPushButton *>("Button11")->click(); // sorting the lower half only
+            QVERIFY(!form.findChild<QPushButton *>("Button9")->isEnabled());
+            QVERIFY(form.findChild<QPushButton *>("Button7")->isEnabled());
+            form.findChild<QPushButton *>("Button13")->click();
+
+            form.findChild<QPushButton *>("Button9")->click();
+            store::Query &q = form.treatment().query();
+            q.setData(q.index(q.currentRow(), 0), "20.4.2004");
+            q.setData(q.index(q.currentRow(), 1), "Roundup");
+            testsupport::moveMouse(&form, QPoint(form.width() - 2, form.height() - 2));
+            QCOMPARE(farm.stored("form2_psenice2004").size(), 1);
+            QCOMPARE(form.findChild<QLabel *>("Label12")->text(), QString("1"));
+
+            form.findChild<QPushButton *>("Button2")->click();
+            const reports::Report &r = farm.reports->get("TQuickReport48");
+            QCOMPARE(r.title(), QString("Formulář - pšenice2004"));
+            QCOMPARE(r.caption("QRLabel1"), QString("Formulář - pšenice2004"));
+            QCOMPARE(farm.dialogs.previews.last().report, QString("TQuickReport48"));
+            form.findChild<QPushButton *>("Button14")->click();
+            QCOMPARE(farm.reports->get("TQuickReport49").caption("QRLabel2"),
+                     QString("Formulář - pšenice2004"));
+            form.findChild<QPushButton *>("Button1")->click();
+            QVERIFY(!form.isVisible());
+        });
     }
 
     // Other income under one year, and the next year starting empty.
