@@ -85,6 +85,8 @@ struct BookSpec {
     std::function<void(BookPanel &)> extras;
     // the window caption, set each time the book becomes active (the crop store names itself after its crop);
     std::function<QString(const app::Workspace &)> captionOnActivate;
+    // a step at the end of becoming active (the bale store tells what was issued);
+    std::function<void(BookPanel &)> afterActivate;
     // values derived from the statistics just read, run at the end of every refresh;
     std::function<void(BookPanel &)> afterRefresh;
     // what the book sets in its report before the preview, instead of its query and year label.

@@ -33,6 +33,8 @@ void RecordBook::activate()
     if (s.captionOnActivate)
         setWindowTitle(s.captionOnActivate(context().workspace));
     m_panel->requery({m_panel->unsortedLine()});
+    if (s.afterActivate)
+        s.afterActivate(*m_panel);
 }
 
 void RecordBook::back()

@@ -1,6 +1,7 @@
 #include "plantbooks.h"
 
 #include "cropform.h"
+#include "hay.h"
 
 #include "app/screenregistry.h"
 #include "app/workspace.h"
@@ -156,6 +157,7 @@ std::vector<BookSpec> plantBooks()
 
 void registerBooks(app::ScreenRegistry &screens)
 {
+    registerHayBooks(screens);
     screens.add(QStringLiteral("TForm47"), [](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
         return new CropForm(ctx, parent);
     });

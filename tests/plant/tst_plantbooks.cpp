@@ -224,6 +224,47 @@ private Q_SLOTS:
         });
     }
 
+    // The bale store tells what was issued and counts its stock against it; the issue book and haylage too.
+    void hayAndStraw()
+    {
+        Farm farm;
+        testsupport::fillTable(farm.db, "seno_vydej_male",
+                               {{"2.12.2004", "10", "Novák", "300"}, {"3.12.2004", "25", "", ""}});
+        testsupport::fillTable(farm.db, "seno_sklad_male",
+                               {{"20.6.2004", "100", ""}, {"21.6.2004", "20", ""}});
+        farm.open("Button29", "TForm50", [&](RecordBook &book) {
+            QCOMPARE(book.windowTitle(), QString("Seno - sklad - malé"));
+            QCOMPARE(farm.dialogs.texts("information"), QStringList{"Celkem se vydalo: 35"});
+            QCOMPARE(label(book, "Label5"), QString("120"));
+            QCOMPARE(label(book, "Label6"), QString("85"));
+            button(book, "Button7")->click();
+            QCOMPARE(farm.reports->get("TQuickReport51").caption("QRLabel4"), QString("85"));
+            QCOMPARE(farm.reports->get("TQuickReport51").caption("QRLabel3"), QString("Seno - sklad - malé"));
+            QCOMPARE(farm.dialogs.texts("information").size(), 2); // again after the preview
+        });
+        farm.open("Button34", "TForm50", [&](RecordBook &book) {
+            QCOMPARE(book.windowTitle(), QString("Sláma - sklad - velké"));
+            QCOMPARE(farm.dialogs.texts("information").last(), QString("Celkem se vydalo: 0"));
+            QCOMPARE(label(book, "Label6"), QString("0"));
+        });
+        farm.open("Button31", "TForm52", [&](RecordBook &book) {
+            QCOMPARE(book.windowTitle(), QString("Seno - výdej - malé"));
+            QCOMPARE(label(book, "Label6"), QString("300"));
+            QCOMPARE(button(book, "Button1")->text(), QString("Zpět do hlavního menu"));
+        });
+        testsupport::fillTable(farm.db, "senaz",
+                               {{"1.7.2004", "50", "", "", ""},
+                                {"2.7.2004", "30,5", "", "", ""},
+                                {"3.11.2004", "", "20", "Novák", "1500"}});
+        farm.open("Button28", "TForm54", [&](RecordBook &book) {
+            QCOMPARE(label(book, "Label5"), QString("80,5"));
+            QCOMPARE(label(book, "Label8"),
+                     QString("60")); // 80,5 counts as 80: halves go to the even neighbour
+            button(book, "Button2")->click();
+            QCOMPARE(farm.reports->get("TQuickReport55").caption("QRLabel14"), QString("60"));
+        });
+    }
+
     // Other income under one year, and the next year starting empty.
     void incomeByYear()
     {
