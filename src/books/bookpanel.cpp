@@ -8,6 +8,7 @@
 #include "reports/report.h"
 #include "store/error.h"
 #include "store/query.h"
+#include "store/values.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -128,6 +129,12 @@ void BookPanel::requery(const QList<store::QueryLine> &lines)
     autoPost();
     m_query->setText(lines);
     m_query->open();
+}
+
+qint64 BookPanel::wholeValue(const QString &name) const
+{
+    const auto n = store::parseNumber(m_values.value(name)->text());
+    return n ? store::roundHalfEven(*n) : 0;
 }
 
 void BookPanel::addBelowPrint(QWidget *control)

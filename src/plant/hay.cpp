@@ -19,13 +19,6 @@ using namespace books::specs;
 
 namespace {
 
-// A total as the label shows it, as a whole number (nearest, halves to even); no total counts as 0.
-qint64 wholeTotal(const BookPanel &panel, const char *label)
-{
-    const auto n = store::parseNumber(panel.valueLabel(QString::fromLatin1(label))->text());
-    return n ? store::roundHalfEven(*n) : 0;
-}
-
 // The issued total of a bale store: read once, when its window is created.
 QString issuedTotal(app::AppContext &ctx)
 {
@@ -62,7 +55,7 @@ BookSpec baleStore(const QString &issued)
     const qint64 issuedWhole = issuedNumber ? store::roundHalfEven(*issuedNumber) : 0;
     spec.afterRefresh = [issuedWhole](BookPanel &panel) {
         panel.valueLabel(QStringLiteral("Label6"))
-            ->setText(QString::number(wholeTotal(panel, "Label5") - issuedWhole));
+            ->setText(QString::number(panel.wholeValue(QStringLiteral("Label5")) - issuedWhole));
     };
     spec.printSetup = [](BookPanel &panel, reports::Report &r) {
         r.setCaption(QStringLiteral("QRLabel3"), panel.context().workspace.hayTitle);
@@ -114,7 +107,8 @@ BookSpec haylage()
     spec.blankKeyEmpty = true;
     spec.afterRefresh = [](BookPanel &panel) {
         panel.valueLabel(QStringLiteral("Label8"))
-            ->setText(QString::number(wholeTotal(panel, "Label5") - wholeTotal(panel, "Label6")));
+            ->setText(QString::number(panel.wholeValue(QStringLiteral("Label5")) -
+                                      panel.wholeValue(QStringLiteral("Label6"))));
     };
     spec.printSetup = [](BookPanel &panel, reports::Report &r) {
         r.setCaption(QStringLiteral("QRLabel14"), panel.valueLabel(QStringLiteral("Label8"))->text());

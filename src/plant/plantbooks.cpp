@@ -33,13 +33,13 @@ BookSpec shared(BookSpec spec)
     return spec;
 }
 
-// The current stock of a crop store: what went in less what was issued, from the two totals just shown.
+// The current stock of a crop store: what went in less what was issued, each total as its nearest whole
+// number (a fractional total must not count as nothing).
 void currentStock(BookPanel &book)
 {
-    auto total = [&book](const char *label) {
-        return store::parseNumber(book.valueLabel(QString::fromLatin1(label))->text()).value_or(0.0);
-    };
-    book.valueLabel(QStringLiteral("Label8"))->setText(store::numberText(total("Label6") - total("Label7")));
+    book.valueLabel(QStringLiteral("Label8"))
+        ->setText(QString::number(book.wholeValue(QStringLiteral("Label6")) -
+                                  book.wholeValue(QStringLiteral("Label7"))));
 }
 
 BookSpec cropStore()

@@ -166,6 +166,8 @@ private Q_SLOTS:
              {"3", "4500", "130", "50", "80"}},
             {{{"1.8.2004", "30", "", "", ""}}, {"1", "", "30", "", "30"}},
             {{{"1.8.2004", "30", "", "", ""}, {"3.9.2004", "", "50", "", ""}}, {"2", "", "30", "50", "-20"}},
+            {{{"1.8.2004", "12,5", "", "", ""}, {"3.9.2004", "", "3,5", "", ""}},
+             {"2", "", "12,5", "3,5", "8"}},
         };
         for (const auto &[rows, shown] : cases) {
             Farm farm;
@@ -211,7 +213,17 @@ private Q_SLOTS:
             QCOMPARE(farm.stored("form2_psenice2004").size(), 1);
             QCOMPARE(form.findChild<QLabel *>("Label12")->text(), QString("1"));
 
+            // A pending row of the lower half is stored by the upper half's print.
+            form.findChild<QPushButton *>("Button9")->click();
+            q.setData(q.index(q.currentRow(), 0), "21.4.2004");
+            q.setData(q.index(q.currentRow(), 2), "10 l");
             form.findChild<QPushButton *>("Button2")->click();
+            QCOMPARE(farm.stored("form2_psenice2004").size(), 2);
+            testsupport::fillTable(farm.db, "form2_psenice2004", {{"22.4.2004", "", "9 l", ""}});
+            form.findChild<QPushButton *>("Button12")->click(); // quantities are text: "10 l" before "9 l"
+            QCOMPARE(q.valueText(1, 2), QString("10 l"));
+            QCOMPARE(q.valueText(2, 2), QString("9 l"));
+            form.findChild<QPushButton *>("Button13")->click();
             const reports::Report &r = farm.reports->get("TQuickReport48");
             QCOMPARE(r.title(), QString("Formulář - pšenice2004"));
             QCOMPARE(r.caption("QRLabel1"), QString("Formulář - pšenice2004"));
