@@ -2,7 +2,7 @@
 
 #include "bookpanel.h"
 #include "recordbook.h"
-#include "specs.h"
+#include "bookbuilders.h"
 
 #include "app/screenregistry.h"
 #include "app/workspace.h"

@@ -4,7 +4,7 @@
 #include "app/ui.h"
 #include "app/workspace.h"
 #include "books/bookpanel.h"
-#include "books/specs.h"
+#include "books/bookbuilders.h"
 #include "reports/report.h"
 #include "store/query.h"
 

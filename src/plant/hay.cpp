@@ -5,7 +5,7 @@
 #include "app/workspace.h"
 #include "books/bookpanel.h"
 #include "books/recordbook.h"
-#include "books/specs.h"
+#include "books/bookbuilders.h"
 #include "reports/report.h"
 #include "store/query.h"
 #include "store/values.h"
