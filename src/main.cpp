@@ -2,6 +2,7 @@
 #include "app/dialogs.h"
 #include "app/startup.h"
 #include "books/machinery.h"
+#include "evaluation/evaluation.h"
 #include "plant/plantbooks.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
     const auto program = app::startProgram(application, dialogs, [](app::ScreenRegistry &screens) {
         books::registerBooks(screens);
         plant::registerBooks(screens);
+        evaluation::registerScreens(screens);
     });
     if (!program)
         return 1;
