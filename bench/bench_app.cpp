@@ -2,6 +2,7 @@
 // 20 year tables copied from their templates, each on disk before the load returns), and the loads of a year
 // that exists.
 
+#include "guimain.h"
 #include "silentdialogs.h"
 
 #include "app/mainwindow.h"
@@ -106,15 +107,5 @@ BENCHMARK(BM_YearLoadExisting)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    // The main menu is a widget; no display is needed to measure what is behind it.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Record book benchmarks: the fuel purchase book (TForm22) over a year of 100 000 purchases — opening it, and
 // moving to another row, which refreshes its three statistics over the whole table.
 
+#include "guimain.h"
 #include "purchases.h"
 #include "silentdialogs.h"
 
@@ -170,16 +171,5 @@ BENCHMARK(BM_BookRowMoveStoringRow)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 int main(int argc, char **argv)
 {
-    // The book is a widget; no display is needed to measure its opening and its refreshes.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    theShell.reset();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv, [] { theShell.reset(); });
 }

@@ -1,6 +1,7 @@
-// Report benchmarks: the fuel purchase list (TQuickReport23) over 10 000 rows laid out into pages, those pages
-// written to a PDF, and the floor for the PDF: the same texts drawn with QPainter alone.
+// Report benchmarks: the fuel purchase list (TQuickReport23) over 10 000 rows laid out into pages, those
+// pages written to a PDF, and the floor for the PDF: the same texts drawn with QPainter alone.
 
+#include "guimain.h"
 #include "purchases.h"
 
 #include "reports/render.h"
@@ -120,7 +121,8 @@ PlainDocument plainDocument(const std::vector<reports::Page> &pages)
 {
     constexpr double dotsPerMm = kDpi / 25.4;
     auto dots = [](const QRectF &mm) {
-        return QRectF(mm.x() * dotsPerMm, mm.y() * dotsPerMm, mm.width() * dotsPerMm, mm.height() * dotsPerMm);
+        return QRectF(mm.x() * dotsPerMm, mm.y() * dotsPerMm, mm.width() * dotsPerMm,
+                      mm.height() * dotsPerMm);
     };
     PlainDocument doc;
     std::map<std::tuple<double, bool, bool>, int> fontIndex;
@@ -143,11 +145,13 @@ PlainDocument plainDocument(const std::vector<reports::Page> &pages)
                 const int h = item.align == reports::Align::Right    ? Qt::AlignRight
                               : item.align == reports::Align::Centre ? Qt::AlignHCenter
                                                                      : Qt::AlignLeft;
-                out.texts.push_back({dots(item.box), it->second, h | Qt::AlignTop | Qt::TextSingleLine, item.text});
+                out.texts.push_back(
+                    {dots(item.box), it->second, h | Qt::AlignTop | Qt::TextSingleLine, item.text});
                 break;
             }
             case reports::PageItem::Kind::Line:
-                out.rules.push_back({false, QRectF(item.box.topLeft() * dotsPerMm, item.box.bottomRight() * dotsPerMm)});
+                out.rules.push_back(
+                    {false, QRectF(item.box.topLeft() * dotsPerMm, item.box.bottomRight() * dotsPerMm)});
                 break;
             case reports::PageItem::Kind::Rect:
                 out.rules.push_back({true, dots(item.box)});
@@ -221,15 +225,5 @@ BENCHMARK(BM_PdfBaseline)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 int main(int argc, char **argv)
 {
-    // Fonts need a GUI application; no display is needed to lay out and write a PDF.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

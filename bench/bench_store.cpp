@@ -63,10 +63,10 @@ void BM_BareStepLoop(benchmark::State &state)
 {
     Fixture &f = fixture();
     sqlite3 *db = nullptr;
-    sqliteCheck(
-        db,
-        sqlite3_open_v2(QFile::encodeName(f.path(kBigTable)).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr),
-        "open");
+    sqliteCheck(db,
+                sqlite3_open_v2(QFile::encodeName(f.path(kBigTable)).constData(), &db,
+                                SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr),
+                "open");
     std::unique_ptr<sqlite3, decltype(&sqlite3_close)> guard(db, &sqlite3_close);
     const char *sql = "SELECT rowid, datum, mnozstvi, cena FROM phm_nakup ORDER BY rowid";
     for (auto _ : state) {

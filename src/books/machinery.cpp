@@ -1,8 +1,8 @@
 #include "machinery.h"
 
+#include "bookbuilders.h"
 #include "bookpanel.h"
 #include "recordbook.h"
-#include "bookbuilders.h"
 
 #include "app/screenregistry.h"
 #include "app/workspace.h"
@@ -156,10 +156,7 @@ std::vector<BookSpec> machineryBooks()
 
 void registerBooks(app::ScreenRegistry &screens)
 {
-    for (const BookSpec &spec : machineryBooks())
-        screens.add(spec.className, [spec](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
-            return new RecordBook(ctx, spec, parent);
-        });
+    registerRecordBooks(screens, machineryBooks());
 }
 
 } // namespace books

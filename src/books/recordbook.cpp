@@ -1,6 +1,7 @@
 #include "recordbook.h"
 
 #include "app/baresurface.h"
+#include "app/screenregistry.h"
 #include "app/ui.h"
 #include "app/workspace.h"
 #include "store/error.h"
@@ -51,6 +52,14 @@ void RecordBook::back()
     }
     m_panel->query().close();
     closeScreen();
+}
+
+void registerRecordBooks(app::ScreenRegistry &screens, const std::vector<BookSpec> &specs)
+{
+    for (const BookSpec &spec : specs)
+        screens.add(spec.className, [spec](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
+            return new RecordBook(ctx, spec, parent);
+        });
 }
 
 } // namespace books

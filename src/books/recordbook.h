@@ -5,6 +5,10 @@
 
 #include "app/screen.h"
 
+namespace app {
+class ScreenRegistry;
+}
+
 namespace books {
 
 // The record book window: one book panel, the way back, and the auto-post rule on the window's bare surface.
@@ -26,5 +30,8 @@ private:
     BookPanel *m_panel;
     bool m_backFailed = false;
 };
+
+// Registers a record book window for each spec with the main menu's screens.
+void registerRecordBooks(app::ScreenRegistry &screens, const std::vector<BookSpec> &specs);
 
 } // namespace books

@@ -3,8 +3,8 @@
 #include "app/baresurface.h"
 #include "app/ui.h"
 #include "app/workspace.h"
-#include "books/bookpanel.h"
 #include "books/bookbuilders.h"
+#include "books/bookpanel.h"
 #include "reports/report.h"
 #include "store/query.h"
 

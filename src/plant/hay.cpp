@@ -3,9 +3,9 @@
 #include "app/appcontext.h"
 #include "app/screenregistry.h"
 #include "app/workspace.h"
+#include "books/bookbuilders.h"
 #include "books/bookpanel.h"
 #include "books/recordbook.h"
-#include "books/bookbuilders.h"
 #include "reports/report.h"
 #include "store/query.h"
 #include "store/values.h"
@@ -122,10 +122,7 @@ void registerHayBooks(app::ScreenRegistry &screens)
     screens.add(QStringLiteral("TForm50"), [](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
         return new RecordBook(ctx, baleStore(issuedTotal(ctx)), parent);
     });
-    for (const BookSpec &spec : {baleIssue(), haylage()})
-        screens.add(spec.className, [spec](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
-            return new RecordBook(ctx, spec, parent);
-        });
+    registerRecordBooks(screens, {baleIssue(), haylage()});
 }
 
 } // namespace plant

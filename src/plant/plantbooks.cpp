@@ -5,9 +5,9 @@
 
 #include "app/screenregistry.h"
 #include "app/workspace.h"
+#include "books/bookbuilders.h"
 #include "books/bookpanel.h"
 #include "books/recordbook.h"
-#include "books/bookbuilders.h"
 #include "reports/report.h"
 #include "store/values.h"
 
@@ -161,10 +161,7 @@ void registerBooks(app::ScreenRegistry &screens)
     screens.add(QStringLiteral("TForm47"), [](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
         return new CropForm(ctx, parent);
     });
-    for (const BookSpec &spec : plantBooks())
-        screens.add(spec.className, [spec](app::AppContext &ctx, QWidget *parent) -> app::Screen * {
-            return new RecordBook(ctx, spec, parent);
-        });
+    registerRecordBooks(screens, plantBooks());
 }
 
 } // namespace plant

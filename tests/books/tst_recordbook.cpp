@@ -21,6 +21,9 @@ using namespace books;
 
 namespace {
 
+using testsupport::buttonOf;
+using testsupport::labelText;
+
 struct Farm : testsupport::Farm {
     Farm() : testsupport::Farm(registerBooks) {}
     void open(const QString &button, const QString &screen, const std::function<void(RecordBook &)> &steps)
@@ -28,15 +31,6 @@ struct Farm : testsupport::Farm {
         testsupport::Farm::open<RecordBook>(button, screen, steps);
     }
 };
-
-QString label(RecordBook &book, const QString &name)
-{
-    return book.findChild<QLabel *>(name)->text();
-}
-QPushButton *button(RecordBook &book, const QString &name)
-{
-    return book.findChild<QPushButton *>(name);
-}
 
 void moveMouse(QWidget *window, const QPoint &pos)
 {
@@ -57,7 +51,7 @@ void overGrid(RecordBook &book)
 // Types a row into the grid as the user does: a new row, then its cells.
 void typeRow(RecordBook &book, const QStringList &cells, const QString &insertButton)
 {
-    button(book, insertButton)->click();
+    buttonOf(book, insertButton)->click();
     store::Query &q = book.query();
     for (int c = 0; c < cells.size(); ++c)
         if (!cells[c].isNull())
@@ -90,36 +84,36 @@ private Q_SLOTS:
             QCOMPARE(book.windowTitle(), QString("PHM - nákup"));
             QCOMPARE(book.query().text(), QStringList{"select * from phm_nakup2004"});
             QCOMPARE(book.query().headerData(2, Qt::Horizontal).toString(), QString("cena"));
-            QCOMPARE(label(book, "Label8"), QString("0"));
-            QCOMPARE(label(book, "Label3"), QString());
+            QCOMPARE(labelText(book, "Label8"), QString("0"));
+            QCOMPARE(labelText(book, "Label3"), QString());
             QVERIFY(!(book.windowFlags() & Qt::WindowCloseButtonHint));
 
             typeRow(book, {"5.9.2004", "12,5", "300"}, "Button2");
-            QCOMPARE(label(book, "Label8"), QString("0")); // not stored yet
+            QCOMPARE(labelText(book, "Label8"), QString("0")); // not stored yet
             overGrid(book);
             QCOMPARE(book.query().state(), store::Query::State::Insert);
             overBareSurface(book);
             QCOMPARE(farm.stored("phm_nakup2004"), QStringList{"5.9.2004|12,5|300"});
-            QCOMPARE(label(book, "Label8"), QString("1"));
-            QCOMPARE(label(book, "Label4"), QString("300"));
-            QCOMPARE(label(book, "Label3"), QString("12,5"));
+            QCOMPARE(labelText(book, "Label8"), QString("1"));
+            QCOMPARE(labelText(book, "Label4"), QString("300"));
+            QCOMPARE(labelText(book, "Label3"), QString("12,5"));
 
             typeRow(book, {QString(), QString(), "5"}, "Button2"); // no date: the rule leaves it pending
             overBareSurface(book);
             QCOMPARE(book.query().state(), store::Query::State::Insert);
             farm.dialogs.answers = {true};
-            button(book, "Button4")->click(); // deleting a pending new row drops it
+            buttonOf(book, "Button4")->click(); // deleting a pending new row drops it
             QCOMPARE(farm.stored("phm_nakup2004").size(), 1);
             QCOMPARE(book.query().recordCount(), 1);
 
             farm.dialogs.answers = {false};
-            button(book, "Button4")->click();
+            buttonOf(book, "Button4")->click();
             QCOMPARE(farm.stored("phm_nakup2004").size(), 1);
             farm.dialogs.answers = {true, true};
-            button(book, "Button4")->click();
+            buttonOf(book, "Button4")->click();
             QVERIFY(farm.stored("phm_nakup2004").isEmpty());
-            QCOMPARE(label(book, "Label8"), QString("0"));
-            button(book, "Button4")->click(); // on an empty table
+            QCOMPARE(labelText(book, "Label8"), QString("0"));
+            buttonOf(book, "Button4")->click(); // on an empty table
             QCOMPARE(farm.dialogs.texts("error"), QStringList{"Nepodařilo se odstranit záznam!"});
             QCOMPARE(farm.dialogs.texts("confirm").first(), QString("Opravdu chcete odstranit daný záznam?"));
 
@@ -128,9 +122,9 @@ private Q_SLOTS:
             typeRow(book, {"6.9.2004", "1", "10"}, "Button2");
             book.query().moveTo(0);
             QCOMPARE(farm.stored("phm_nakup2004").size(), 2);
-            QCOMPARE(label(book, "Label8"), QString("1"));
-            QCOMPARE(label(book, "Label4"), QString("80"));
-            button(book, "Button1")->click();
+            QCOMPARE(labelText(book, "Label8"), QString("1"));
+            QCOMPARE(labelText(book, "Label4"), QString("80"));
+            buttonOf(book, "Button1")->click();
             QVERIFY(!book.isVisible());
         });
     }
@@ -142,13 +136,13 @@ private Q_SLOTS:
         testsupport::fillTable(farm.db, "phm_nakup2004",
                                {{"9.9.2004", "1", "30"}, {"1.2.2004", "2", "10"}, {"5.5.2004", "3", "20"}});
         farm.open("Button7", "TForm22", [&](RecordBook &book) {
-            button(book, "Button7")->click(); // "Ceny"
+            buttonOf(book, "Button7")->click(); // "Ceny"
             QCOMPARE(book.query().text(), (QStringList{"select * from phm_nakup2004", "order by cena"}));
-            QVERIFY(!button(book, "Button2")->isEnabled());
-            QVERIFY(!button(book, "Button4")->isEnabled());
+            QVERIFY(!buttonOf(book, "Button2")->isEnabled());
+            QVERIFY(!buttonOf(book, "Button4")->isEnabled());
             QCOMPARE(book.query().valueText(0, 0), QString("1.2.2004"));
 
-            button(book, "Button3")->click(); // print while sorted
+            buttonOf(book, "Button3")->click(); // print while sorted
             QCOMPARE(farm.dialogs.previews.size(), 1);
             const auto &preview = farm.dialogs.previews.first();
             QCOMPARE(preview.report, QString("TQuickReport23"));
@@ -160,10 +154,10 @@ private Q_SLOTS:
             QVERIFY(year);
             // Back from the preview the book is unsorted again, the buttons as they were.
             QCOMPARE(book.query().text(), QStringList{"select * from phm_nakup2004"});
-            QVERIFY(!button(book, "Button2")->isEnabled());
-            button(book, "Button8")->click();
-            QVERIFY(button(book, "Button2")->isEnabled());
-            QVERIFY(button(book, "Button4")->isEnabled());
+            QVERIFY(!buttonOf(book, "Button2")->isEnabled());
+            buttonOf(book, "Button8")->click();
+            QVERIFY(buttonOf(book, "Button2")->isEnabled());
+            QVERIFY(buttonOf(book, "Button4")->isEnabled());
         });
     }
 
@@ -173,11 +167,11 @@ private Q_SLOTS:
         Farm farm;
         farm.open("Button7", "TForm22", [&](RecordBook &book) {
             typeRow(book, {"5.9.2004", "10", "250"}, "Button2");
-            button(book, "Button5")->click(); // "Data"
+            buttonOf(book, "Button5")->click(); // "Data"
             QCOMPARE(farm.stored("phm_nakup2004"), QStringList{"5.9.2004|10|250"});
-            button(book, "Button8")->click();
+            buttonOf(book, "Button8")->click();
             typeRow(book, {QString(), "3", "4"}, "Button2"); // no key: dropped, as the help says
-            button(book, "Button8")->click();
+            buttonOf(book, "Button8")->click();
             QCOMPARE(farm.stored("phm_nakup2004").size(), 1);
         });
     }
@@ -192,11 +186,11 @@ private Q_SLOTS:
             typeRow(book, {"5.9.2004", "10", "250"}, "Button2");
             sqlite3_open(farm.dir.file("phm_nakup2004.db").toUtf8().constData(), &other);
             sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-            button(book, "Button1")->click();
+            buttonOf(book, "Button1")->click();
             QVERIFY(book.isVisible());
             QCOMPARE(farm.dialogs.texts("default error").size(), 1);
             QVERIFY(farm.dialogs.texts("default error").first().contains("phm_nakup2004.db"));
-            button(book, "Button1")->click();
+            buttonOf(book, "Button1")->click();
             QVERIFY(!book.isVisible());
             sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_close(other);
@@ -219,19 +213,19 @@ private Q_SLOTS:
                 const QString unsorted = "select * from " + spec.base + "2004";
                 QCOMPARE(book.query().text(), QStringList{unsorted});
                 for (const StatisticSpec &s : spec.statistics)
-                    QVERIFY2(label(book, s.valueLabel) != "0000000",
+                    QVERIFY2(labelText(book, s.valueLabel) != "0000000",
                              qPrintable(spec.className + s.valueLabel));
                 for (const SortSpec &s : spec.sorts) {
-                    button(book, s.button.name)->click();
+                    buttonOf(book, s.button.name)->click();
                     QCOMPARE(book.query().text(), (QStringList{unsorted, "order by " + s.field}));
                     QVERIFY(book.query().isOpen());
                 }
-                button(book, spec.unsorted.name)->click();
-                QCOMPARE(button(book, spec.insert.name)->text(), spec.insert.caption);
-                button(book, spec.print.name)->click();
+                buttonOf(book, spec.unsorted.name)->click();
+                QCOMPARE(buttonOf(book, spec.insert.name)->text(), spec.insert.caption);
+                buttonOf(book, spec.print.name)->click();
                 QCOMPARE(farm.dialogs.previews.size(), 1);
                 QCOMPARE(farm.dialogs.previews.first().report, spec.report);
-                button(book, spec.back.name)->click();
+                buttonOf(book, spec.back.name)->click();
             });
         }
     }
@@ -247,8 +241,8 @@ private Q_SLOTS:
                 testsupport::fillTable(farm.db, "nahr_dily2004",
                                        {{"5.9.2004", "filtr", "1", "Zetor", "", price}});
             farm.open("Button6", "TForm18", [&](RecordBook &book) {
-                QCOMPARE(label(book, "Label4"), shown);
-                QCOMPARE(label(book, "Label3"), price.isEmpty() ? QString("0") : QString("1"));
+                QCOMPARE(labelText(book, "Label4"), shown);
+                QCOMPARE(labelText(book, "Label3"), price.isEmpty() ? QString("0") : QString("1"));
             });
         }
         Farm farm;
@@ -271,7 +265,7 @@ private Q_SLOTS:
                                 {"Vlek", "3.5.2004", "Karel  Novák", "2", "200"}});
         farm.open("Button10", "TForm20", [&](RecordBook &book) {
             auto *edit = book.findChild<QLineEdit *>("Edit1");
-            auto *show = button(book, "Button9");
+            auto *show = buttonOf(book, "Button9");
             const QList<std::pair<QString, int>> cases = {
                 {"zetor", 1}, {"lhota", 1}, {"\"U lípy\"", 1}, {"  ", 1}, {"%", 3}, {"a", 3}, {"nic", 0}};
             for (const auto &[text, rows] : cases) {
@@ -279,16 +273,16 @@ private Q_SLOTS:
                 show->click();
                 QCOMPARE(book.query().recordCount(), rows);
             }
-            QCOMPARE(label(book, "Label3"), QString("3")); // the statistics count the whole table
+            QCOMPARE(labelText(book, "Label3"), QString("3")); // the statistics count the whole table
 
-            button(book, "Button3")->click(); // sorted: insert and delete off ...
+            buttonOf(book, "Button3")->click(); // sorted: insert and delete off ...
             edit->setText("Sekačka");
             show->click();
-            QVERIFY(!button(book, "Button4")->isEnabled()); // ... and they stay off during the search
+            QVERIFY(!buttonOf(book, "Button4")->isEnabled()); // ... and they stay off during the search
             edit->setText(" ");
             show->click();
             QCOMPARE(book.query().recordCount(), 3);
-            QVERIFY(button(book, "Button4")->isEnabled());
+            QVERIFY(buttonOf(book, "Button4")->isEnabled());
 
             farm.dialogs.answers = {true};
             edit->setText("zetor");

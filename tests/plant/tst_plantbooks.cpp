@@ -10,6 +10,9 @@ using namespace books;
 
 namespace {
 
+using testsupport::buttonOf;
+using testsupport::labelText;
+
 struct Farm : testsupport::Farm {
     Farm() : testsupport::Farm(plant::registerBooks) {}
     using testsupport::Farm::open;
@@ -18,15 +21,6 @@ struct Farm : testsupport::Farm {
         testsupport::Farm::open<RecordBook>(button, screen, steps);
     }
 };
-
-QString label(RecordBook &book, const QString &name)
-{
-    return book.findChild<QLabel *>(name)->text();
-}
-QPushButton *button(RecordBook &book, const QString &name)
-{
-    return book.findChild<QPushButton *>(name);
-}
 
 QStringList pageTexts(const reports::Page &page)
 {
@@ -108,15 +102,15 @@ private Q_SLOTS:
             QCOMPARE(book.windowTitle(), caption);
             QCOMPARE(book.query().text(), QStringList{"select * from " + table});
             for (const SortSpec &s : book.spec().sorts) {
-                button(book, s.button.name)->click();
+                buttonOf(book, s.button.name)->click();
                 QCOMPARE(book.query().text().last(), "order by " + s.field);
-                QVERIFY(!button(book, book.spec().insert.name)->isEnabled());
+                QVERIFY(!buttonOf(book, book.spec().insert.name)->isEnabled());
             }
-            button(book, book.spec().unsorted.name)->click();
-            QVERIFY(button(book, book.spec().insert.name)->isEnabled());
+            buttonOf(book, book.spec().unsorted.name)->click();
+            QVERIFY(buttonOf(book, book.spec().insert.name)->isEnabled());
             for (const StatisticSpec &s : book.spec().statistics)
-                QVERIFY(label(book, s.valueLabel) != book.spec().designValue);
-            button(book, book.spec().print.name)->click();
+                QVERIFY(labelText(book, s.valueLabel) != book.spec().designValue);
+            buttonOf(book, book.spec().print.name)->click();
             QCOMPARE(farm.dialogs.previews.size(), 1);
             QCOMPARE(farm.dialogs.previews.first().report, book.spec().report);
             QCOMPARE(farm.reports->get(book.spec().report).query()->text(),
@@ -130,7 +124,7 @@ private Q_SLOTS:
         Farm farm;
         farm.open("Button14", "TForm37", [&](RecordBook &book) {
             farm.dialogs.answers = {true};
-            button(book, "Button7")->click();
+            buttonOf(book, "Button7")->click();
             QCOMPARE(farm.dialogs.texts("confirm (information)"),
                      QStringList{"Opravdu chcete odstranit daný záznam?"});
             QVERIFY(farm.dialogs.texts("error").isEmpty());
@@ -143,13 +137,13 @@ private Q_SLOTS:
     {
         Farm farm;
         farm.open("Button16", "TForm39", [&](RecordBook &book) {
-            button(book, "Button3")->click(); // sorted, then unsorted again to insert
-            button(book, "Button5")->click();
-            button(book, "Button6")->click();
+            buttonOf(book, "Button3")->click(); // sorted, then unsorted again to insert
+            buttonOf(book, "Button5")->click();
+            buttonOf(book, "Button6")->click();
             store::Query &q = book.query();
             q.setData(q.index(q.currentRow(), 0), "10.3.2004");
             q.setData(q.index(q.currentRow(), 1), "kravín");
-            button(book, "Button1")->click();
+            buttonOf(book, "Button1")->click();
             QVERIFY(pageTexts(farm.dialogs.previews.first().pages[0]).contains("kravín"));
             QCOMPARE(farm.stored("org_hnuj_sklad").size(), 1);
         });
@@ -175,9 +169,9 @@ private Q_SLOTS:
             farm.open("Button20", "TForm45", [&](RecordBook &book) {
                 QStringList values;
                 for (const char *l : {"Label5", "Label10", "Label6", "Label7", "Label8"})
-                    values << label(book, l);
+                    values << labelText(book, l);
                 QCOMPARE(values, shown);
-                button(book, "Button2")->click();
+                buttonOf(book, "Button2")->click();
                 const reports::Report &r = farm.reports->get("TQuickReport46");
                 QCOMPARE(r.title(), QString("Oves - sklad"));
                 QCOMPARE(r.caption("QRLabel2"), QString("Oves - sklad"));
@@ -247,9 +241,9 @@ private Q_SLOTS:
         farm.open("Button29", "TForm50", [&](RecordBook &book) {
             QCOMPARE(book.windowTitle(), QString("Seno - sklad - malé"));
             QCOMPARE(farm.dialogs.texts("information"), QStringList{"Celkem se vydalo: 35"});
-            QCOMPARE(label(book, "Label5"), QString("120"));
-            QCOMPARE(label(book, "Label6"), QString("85"));
-            button(book, "Button7")->click();
+            QCOMPARE(labelText(book, "Label5"), QString("120"));
+            QCOMPARE(labelText(book, "Label6"), QString("85"));
+            buttonOf(book, "Button7")->click();
             QCOMPARE(farm.reports->get("TQuickReport51").caption("QRLabel4"), QString("85"));
             QCOMPARE(farm.reports->get("TQuickReport51").caption("QRLabel3"), QString("Seno - sklad - malé"));
             QCOMPARE(farm.dialogs.texts("information").size(), 2); // again after the preview
@@ -257,22 +251,22 @@ private Q_SLOTS:
         farm.open("Button34", "TForm50", [&](RecordBook &book) {
             QCOMPARE(book.windowTitle(), QString("Sláma - sklad - velké"));
             QCOMPARE(farm.dialogs.texts("information").last(), QString("Celkem se vydalo: 0"));
-            QCOMPARE(label(book, "Label6"), QString("0"));
+            QCOMPARE(labelText(book, "Label6"), QString("0"));
         });
         farm.open("Button31", "TForm52", [&](RecordBook &book) {
             QCOMPARE(book.windowTitle(), QString("Seno - výdej - malé"));
-            QCOMPARE(label(book, "Label6"), QString("300"));
-            QCOMPARE(button(book, "Button1")->text(), QString("Zpět do hlavního menu"));
+            QCOMPARE(labelText(book, "Label6"), QString("300"));
+            QCOMPARE(buttonOf(book, "Button1")->text(), QString("Zpět do hlavního menu"));
         });
         testsupport::fillTable(farm.db, "senaz",
                                {{"1.7.2004", "50", "", "", ""},
                                 {"2.7.2004", "30,5", "", "", ""},
                                 {"3.11.2004", "", "20", "Novák", "1500"}});
         farm.open("Button28", "TForm54", [&](RecordBook &book) {
-            QCOMPARE(label(book, "Label5"), QString("80,5"));
-            QCOMPARE(label(book, "Label8"),
+            QCOMPARE(labelText(book, "Label5"), QString("80,5"));
+            QCOMPARE(labelText(book, "Label8"),
                      QString("60")); // 80,5 counts as 80: halves go to the even neighbour
-            button(book, "Button2")->click();
+            buttonOf(book, "Button2")->click();
             QCOMPARE(farm.reports->get("TQuickReport55").caption("QRLabel14"), QString("60"));
         });
     }
@@ -283,17 +277,17 @@ private Q_SLOTS:
         Farm farm;
         testsupport::fillTable(farm.db, "prijem2004", {{"1.6.2004", "15000", "Fond", "dotace"}});
         farm.open("Button37", "TForm56", [&](RecordBook &book) {
-            QCOMPARE(label(book, "Label2"), QString("15000"));
-            QCOMPARE(label(book, "Label5"), QString("1"));
-            button(book, "Button6")->click();
+            QCOMPARE(labelText(book, "Label2"), QString("15000"));
+            QCOMPARE(labelText(book, "Label5"), QString("1"));
+            buttonOf(book, "Button6")->click();
             QCOMPARE(farm.reports->get("TQuickReport57").caption("QRLabel2"), QString("2004"));
         });
         farm.window->findChild<QLineEdit *>("Edit1")->setText("2005");
         farm.window->findChild<QPushButton *>("Button13")->click();
         farm.open("Button37", "TForm56", [&](RecordBook &book) {
             QCOMPARE(book.query().text(), QStringList{"select * from prijem2005"});
-            QCOMPARE(label(book, "Label5"), QString("0"));
-            QCOMPARE(label(book, "Label2"), QString());
+            QCOMPARE(labelText(book, "Label5"), QString("0"));
+            QCOMPARE(labelText(book, "Label2"), QString());
         });
     }
 };

@@ -8,6 +8,7 @@
 #include "store/database.h"
 #include "store/query.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -69,6 +70,16 @@ struct Farm {
         return rows;
     }
 };
+
+// A label's text and a button of a screen, found by their names.
+inline QString labelText(QWidget &screen, const QString &name)
+{
+    return screen.findChild<QLabel *>(name)->text();
+}
+inline QPushButton *buttonOf(QWidget &screen, const QString &name)
+{
+    return screen.findChild<QPushButton *>(name);
+}
 
 inline void moveMouse(QWidget *window, const QPoint &pos)
 {
