@@ -139,7 +139,7 @@ void sampleFarm(store::Database &db)
 }
 
 // Fills a layout the way its screen does before the preview.
-void asCallerDoes(reports::Report &r, store::Database &db)
+void asCallerDoes(reports::Report &r)
 {
     const QString y = "2004";
     const QString name = r.className();
@@ -227,7 +227,6 @@ void asCallerDoes(reports::Report &r, store::Database &db)
     } else if (r.query()) {
         r.reopen();
     }
-    (void)db;
 }
 
 } // namespace
@@ -253,7 +252,7 @@ int main(int argc, char **argv)
         sampleFarm(db);
         reports::ReportLibrary library(db);
         for (const auto &r : library.all()) {
-            asCallerDoes(*r, db);
+            asCallerDoes(*r);
             const auto pages = r->buildPages();
             const QString path = out + "/" + r->className() + ".pdf";
             QString error;
