@@ -108,8 +108,8 @@ int TableFile::columnIndex(const QString &name) const
 
 qint64 TableFile::dataVersion()
 {
-    if (!m_dataVersion && sqlite3_prepare_v3(db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &m_dataVersion,
-                                             nullptr) != SQLITE_OK)
+    if (!m_dataVersion && sqlite3_prepare_v3(db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT,
+                                             &m_dataVersion, nullptr) != SQLITE_OK)
         return -1; // unknown: nothing cached is trusted
     const int rc = sqlite3_step(m_dataVersion);
     const qint64 version = rc == SQLITE_ROW ? sqlite3_column_int64(m_dataVersion, 0) : -1;

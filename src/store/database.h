@@ -23,15 +23,16 @@ struct TableFile {
     bool readOnly = false;         // SQLite could open the file for reading only
     quint64 device = 0, inode = 0; // the file the connection has open
 
-    // Aggregates read through this connection, kept while the table is unchanged: a book re-reads its totals on
-    // every row move, and over a year of rows that is worth not doing when nothing was written.
+    // Aggregates read through this connection, kept while the table is unchanged: a book re-reads its totals
+    // on every row move, and over a year of rows that is worth not doing when nothing was written.
     struct CachedAggregate {
         qint64 dataVersion = 0;
         quint64 writes = 0;
         QVariant value;
     };
     std::map<QByteArray, CachedAggregate> aggregates;
-    quint64 writes = 0; // changes made through this connection (SQLite's data version counts only the others')
+    quint64 writes =
+        0; // changes made through this connection (SQLite's data version counts only the others')
 
     int columnIndex(const QString &name) const; // case-insensitive, -1 when absent
     // SQLite's data version of the file: it changes when another connection has committed a change.
@@ -68,6 +69,7 @@ public:
 
     // How long an operation waits for a table another program holds before it fails as locked.
     void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
+    int busyTimeout() const { return m_busyTimeoutMs; }
 
     // Drops the cached connection of a table (for instance after its file was replaced).
     void forget(const QString &tableName);

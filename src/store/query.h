@@ -13,6 +13,7 @@
 namespace store {
 
 class Database;
+class Transaction;
 struct TableFile;
 
 // A query and its result set: the lines of query text, and once opened the rows of one table (or the single
@@ -48,6 +49,9 @@ public:
     int recordCount() const { return int(m_rowids.size()); } // including a pending new row
     bool isEmpty() const { return m_rowids.empty(); }
     int currentRow() const { return m_current; } // -1 when there are no rows
+    // The identity of a stored row in its table file (0 for a pending new row); rows of results over the same
+    // table file are the same record exactly when their identities are equal.
+    qint64 rowId(int row) const { return m_rowids[row]; }
 
     // Row operations; each throws store::Error.
     void append();        // stores a modified pending row, drops an unmodified new one, then adds
@@ -88,6 +92,7 @@ Q_SIGNALS:
     void failed(const QString &message);
 
 private:
+    friend class Transaction;
     int requireField(const QString &name) const;
     void requireOpen() const;
     void requireWritable() const;
@@ -96,8 +101,8 @@ private:
     void storePending();
     void setCurrent(int row);
     void notify();
-    void finishOpen(std::shared_ptr<TableFile> table, std::vector<FieldDef> columns, std::vector<int> tableColumns,
-                    bool readOnly);
+    void finishOpen(std::shared_ptr<TableFile> table, std::vector<FieldDef> columns,
+                    std::vector<int> tableColumns, bool readOnly);
     QVariant &cell(int row, int column)
     {
         return m_cells[qsizetype(size_t(row) * m_columns.size() + size_t(column))];

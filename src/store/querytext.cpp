@@ -220,7 +220,8 @@ QueryLine likeLine(const std::vector<LikeTerm> &terms)
 {
     QStringList parts;
     for (const LikeTerm &t : terms)
-        parts << QStringLiteral("(%1 like \"%2\")").arg(t.field, t.pattern);
+        parts << QStringLiteral("(%1 %2 \"%3\")")
+                     .arg(t.field, t.exact ? QStringLiteral("=") : QStringLiteral("like"), t.pattern);
     Filter f;
     f.kind = Filter::Kind::Like;
     f.terms = terms;
@@ -230,6 +231,11 @@ QueryLine likeLine(const std::vector<LikeTerm> &terms)
 QueryLine matchLine(const QString &field, const QString &value)
 {
     return likeLine({{field, value}});
+}
+
+QueryLine exactMatchLine(const QString &field, const QString &value)
+{
+    return likeLine({{field, value, true}});
 }
 
 QueryLine servicesSearchLine(const QString &text)

@@ -11,7 +11,8 @@ namespace store {
 
 struct LikeTerm {
     QString field;
-    QString pattern; // % and _ are wildcards
+    QString pattern;    // % and _ are wildcards
+    bool exact = false; // the field equals the pattern as text; % and _ are plain characters
 };
 
 struct Filter {
@@ -43,6 +44,9 @@ private:
 QueryLine likeLine(const std::vector<LikeTerm> &terms);
 // The match line: where (field like "value"), the value unchanged.
 QueryLine matchLine(const QString &field, const QString &value);
+// The exact match line: where (field = "value"). Selects one animal or machine by its number or name, so a
+// value holding % or _ never reaches another record.
+QueryLine exactMatchLine(const QString &field, const QString &value);
 // The services search: where (stroj like "%t%") or (komu like "%t%").
 QueryLine servicesSearchLine(const QString &text);
 

@@ -288,7 +288,8 @@ private Q_SLOTS:
         QCOMPARE(total(), QString("12,5"));
         q.deleteCurrent();
         QCOMPARE(total(), QString());
-        x.setText({"select sum (vydej) as x from vydej2004", "where datum between \"1.1.2004\" and \"1.1.2004\""});
+        x.setText(
+            {"select sum (vydej) as x from vydej2004", "where datum between \"1.1.2004\" and \"1.1.2004\""});
         x.open();
         QCOMPARE(x.fieldText("x"), QString());
     }
