@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "books/machinery.h"
 #include "evaluation/evaluation.h"
+#include "livestock/livestock.h"
 #include "plant/plantbooks.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
         books::registerBooks(screens);
         plant::registerBooks(screens);
         evaluation::registerScreens(screens);
+        livestock::registerScreens(screens);
     });
     if (!program)
         return 1;

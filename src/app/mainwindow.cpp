@@ -257,11 +257,7 @@ void MainWindow::open(const QString &control)
         }
     if (!m_ctx.screens.has(screen))
         return; // that section is not part of this build yet
-    runAction(m_ctx.dialogs, this, [this, &screen] {
-        std::unique_ptr<Screen> window(m_ctx.screens.create(screen, m_ctx, this));
-        if (window)
-            m_ctx.dialogs.showModal(window.get());
-    });
+    runAction(m_ctx.dialogs, this, [this, &screen] { showScreen(m_ctx, screen, this); });
 }
 
 void MainWindow::showEvent(QShowEvent *event)

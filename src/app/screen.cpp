@@ -2,9 +2,13 @@
 
 #include "action.h"
 #include "dialogs.h"
+#include "screenregistry.h"
+
+#include "store/error.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <memory>
 
 namespace app {
 
@@ -35,6 +39,27 @@ void Screen::becomeActive()
 bool Screen::act(const std::function<void()> &action)
 {
     return runAction(m_ctx.dialogs, this, action);
+}
+
+void Screen::leave(const std::function<void()> &save, const std::function<void()> &release)
+{
+    if (!m_leaveFailed) {
+        try {
+            save();
+        } catch (const store::Error &) {
+            m_leaveFailed = true;
+            throw;
+        }
+    }
+    release();
+    closeScreen();
+}
+
+void showScreen(AppContext &ctx, const QString &className, QWidget *parent)
+{
+    std::unique_ptr<Screen> window(ctx.screens.create(className, ctx, parent));
+    if (window)
+        ctx.dialogs.showModal(window.get());
 }
 
 void Screen::fixSizeAndCentre()

@@ -35,6 +35,11 @@ public:
     // Closes the screen (its back button's last step); the close box and Esc are not needed for this.
     void closeScreen() { done(QDialog::Accepted); }
 
+    // The back button: `save` stores what is pending, then `release` closes the results and the screen
+    // closes. A record that cannot be stored is not dropped without a word: the first time `save` fails its
+    // failure is shown and the screen stays; a second press leaves without it.
+    void leave(const std::function<void()> &save, const std::function<void()> &release);
+
     // Fixes the window at its laid-out size and centres it on its screen.
     void fixSizeAndCentre();
 
@@ -47,6 +52,11 @@ private:
     AppContext &m_ctx;
     bool m_closeBox;
     bool m_shown = false;
+    bool m_leaveFailed = false;
 };
+
+// Creates a registered screen and shows it modally; returns when it has closed. A window class not registered
+// opens nothing. Creating it may throw store::Error.
+void showScreen(AppContext &ctx, const QString &className, QWidget *parent);
 
 } // namespace app

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "mainwindow.h"
-#include "screenregistry.h"
 #include "reports/report.h"
+#include "screenregistry.h"
 #include "store/database.h"
 
 #include <QString>

@@ -1,5 +1,6 @@
 #include "bookpanel.h"
 
+#include "autopost.h"
 #include "datagrid.h"
 
 #include "app/screen.h"
@@ -198,20 +199,7 @@ void BookPanel::refreshStatistics()
 
 bool BookPanel::autoPost(bool report)
 {
-    const QString key = m_query->fieldText(m_spec.autoPostKey);
-    if (key.isEmpty() || (m_spec.blankKeyEmpty && key == u" "))
-        return true;
-    const auto state = m_query->state();
-    if (state != store::Query::State::Edit && state != store::Query::State::Insert)
-        return true;
-    try {
-        m_query->post();
-        return true;
-    } catch (const store::Error &) {
-        if (report)
-            throw;
-        return false;
-    }
+    return autoPostRow(*m_query, m_spec.autoPostKey, m_spec.blankKeyEmpty, report);
 }
 
 void BookPanel::print()

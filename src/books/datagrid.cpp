@@ -44,8 +44,7 @@ DataGrid::DataGrid(store::Query &query, app::Dialogs &dialogs, QWidget *parent)
     setItemDelegate(new FieldDelegate(query, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    setEditable(true);
     setAlternatingRowColors(true);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -55,6 +54,13 @@ DataGrid::DataGrid(store::Query &query, app::Dialogs &dialogs, QWidget *parent)
     connect(&query, &QAbstractItemModel::modelReset, this, &DataGrid::sizeColumns);
     connect(&query, &store::Query::failed, this,
             [this](const QString &message) { m_dialogs.defaultError(this, message); });
+}
+
+void DataGrid::setEditable(bool editable)
+{
+    setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked
+                             : QAbstractItemView::NoEditTriggers);
 }
 
 // Column widths from the fields, never from the rows: a year of rows must not slow the opening.

@@ -20,6 +20,9 @@ class DataGrid : public QTableView {
 public:
     DataGrid(store::Query &query, app::Dialogs &dialogs, QWidget *parent);
 
+    // Whether the user may type into the cells (a browsing-only list says no).
+    void setEditable(bool editable);
+
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 

@@ -40,18 +40,7 @@ void RecordBook::activate()
 
 void RecordBook::back()
 {
-    // A filled row that cannot be stored is not dropped without a word: the first press says why and stays;
-    // a second press leaves.
-    if (!m_backFailed) {
-        try {
-            m_panel->autoPost(true);
-        } catch (const store::Error &) {
-            m_backFailed = true;
-            throw;
-        }
-    }
-    m_panel->query().close();
-    closeScreen();
+    leave([this] { m_panel->autoPost(true); }, [this] { m_panel->query().close(); });
 }
 
 void registerRecordBooks(app::ScreenRegistry &screens, const std::vector<BookSpec> &specs)

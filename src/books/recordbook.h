@@ -28,7 +28,6 @@ protected:
 
 private:
     BookPanel *m_panel;
-    bool m_backFailed = false;
 };
 
 // Registers a record book window for each spec with the main menu's screens.

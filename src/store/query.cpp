@@ -364,6 +364,7 @@ void Query::storePending()
     m_state = State::Browse;
     m_modified = false;
     m_original.clear();
+    Q_EMIT stored();
 }
 
 void Query::append()

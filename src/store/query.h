@@ -88,6 +88,8 @@ Q_SIGNALS:
     void dataChange();
     // The current row changed from inside the result (open, append, delete), for the grid to follow.
     void currentRowChanged(int row);
+    // A pending row was stored (posted, or by moving to another row).
+    void stored();
     // An edit through the model interface failed; the grid's owner shows the message.
     void failed(const QString &message);
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class QLineEdit;
+
+namespace store {
+class Query;
+}
+
+namespace books {
+
+// Edit fields bound to the current row of a result set, as a card shows them. What is typed stays in the
+// edit until the card saves; then it is assigned to the row and stored, so a date half typed is no error
+// while typing, and a text that is no valid date keeps standing in its field after a failed save.
+class BoundFields : public QObject {
+public:
+    explicit BoundFields(store::Query &query, QObject *parent = nullptr) : QObject(parent), m_query(query) {}
+
+    // Binds an edit to a field; the edit is named after the field.
+    void bind(QLineEdit *edit, const QString &field);
+
+    // Shows the current row of the (open) result. Without a row every edit is empty and read-only: there is
+    // no record to change, and none is made.
+    void load();
+    bool isTyped() const;
+    bool hasRecord() const { return m_hasRecord; }
+
+    // Assigns what was typed and stores the row; with nothing typed nothing is stored. Throws store::Error
+    // (a text that is no date, an engine failure); what was typed then stays in the edits.
+    void save();
+
+private:
+    struct Binding {
+        QLineEdit *edit;
+        QString field;
+        bool typed = false;
+    };
+    store::Query &m_query;
+    std::vector<Binding> m_bindings;
+    bool m_hasRecord = false;
+};
+
+} // namespace books
