@@ -73,6 +73,8 @@ AnimalCard::AnimalCard(app::AppContext &ctx, const CardSpec &spec, QWidget *pare
         edit->setAccessibleName(label);
         l->setBuddy(edit);
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(u'0') * chars + 12);
+        if (chars <= 10) // short codes and dates do not stretch
+            edit->setMaximumWidth(edit->minimumWidth());
         grid->addWidget(l, row, column, Qt::AlignRight);
         grid->addWidget(edit, row, column + 1, 1, span);
     };

@@ -12,23 +12,7 @@ using testsupport::failure;
 
 namespace {
 
-// The stored rows of a table as read by a second engine of its own: field texts joined by "|".
-QStringList storedRows(const QString &dir, const QString &table, const QString &select = "*")
-{
-    Database other(dir);
-    Query q(other);
-    q.add("select " + select + " from " + table);
-    q.open();
-    QStringList rows;
-    for (int r = 0; r < q.recordCount(); ++r) {
-        q.moveTo(r);
-        QStringList fields;
-        for (int c = 0; c < q.fieldCount(); ++c)
-            fields << q.fieldText(q.field(c).name);
-        rows << fields.join(u'|');
-    }
-    return rows;
-}
+using testsupport::storedRows;
 
 void fill(Query &q, const QStringList &values)
 {

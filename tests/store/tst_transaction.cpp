@@ -11,23 +11,7 @@ using namespace store;
 using testsupport::failure;
 
 namespace {
-
-QStringList stored(const QString &dir, const QString &table, const QString &select)
-{
-    Database other(dir);
-    Query q(other);
-    q.add("select " + select + " from " + table);
-    q.open();
-    QStringList rows;
-    for (int r = 0; r < q.recordCount(); ++r) {
-        QStringList fields;
-        for (int c = 0; c < q.fieldCount(); ++c)
-            fields << q.valueText(r, c);
-        rows << fields.join(u'|');
-    }
-    return rows;
-}
-
+const auto stored = testsupport::storedRows;
 } // namespace
 
 class TransactionTest : public QObject {

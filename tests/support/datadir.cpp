@@ -45,4 +45,20 @@ void fillTable(store::Database &db, const QString &table, const QList<QStringLis
     }
 }
 
+QStringList storedRows(const QString &dir, const QString &table, const QString &select)
+{
+    store::Database other(dir);
+    store::Query q(other);
+    q.add(QStringLiteral("select ") + select + QStringLiteral(" from ") + table);
+    q.open();
+    QStringList rows;
+    for (int r = 0; r < q.recordCount(); ++r) {
+        QStringList fields;
+        for (int c = 0; c < q.fieldCount(); ++c)
+            fields << q.valueText(r, c);
+        rows << fields.join(u'|');
+    }
+    return rows;
+}
+
 } // namespace testsupport

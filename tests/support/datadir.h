@@ -33,6 +33,9 @@ QByteArray fileBytes(const QString &path);
 // empty).
 void fillTable(store::Database &db, const QString &table, const QList<QStringList> &rows);
 
+// The rows of a table as a second engine of its own reads them: field texts joined by "|".
+QStringList storedRows(const QString &dir, const QString &table, const QString &select = QStringLiteral("*"));
+
 // The kind of store::Error an action throws; Kind(-1) when it throws none.
 template <class F> store::Error::Kind failure(F &&action)
 {

@@ -54,21 +54,7 @@ struct Farm {
     }
 
     // The rows of a table as a second engine reads them: field texts joined by "|".
-    QStringList stored(const QString &table) const
-    {
-        store::Database other(dir.path());
-        store::Query q(other);
-        q.add("select * from " + table);
-        q.open();
-        QStringList rows;
-        for (int r = 0; r < q.recordCount(); ++r) {
-            QStringList fields;
-            for (int c = 0; c < q.fieldCount(); ++c)
-                fields << q.valueText(r, c);
-            rows << fields.join(u'|');
-        }
-        return rows;
-    }
+    QStringList stored(const QString &table) const { return storedRows(dir.path(), table); }
 };
 
 // A label's text and a button of a screen, found by their names.
