@@ -4,6 +4,7 @@
 #include "books/machinery.h"
 #include "evaluation/evaluation.h"
 #include "livestock/livestock.h"
+#include "machines/machines.h"
 #include "plant/plantbooks.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
         plant::registerBooks(screens);
         evaluation::registerScreens(screens);
         livestock::registerScreens(screens);
+        machines::registerScreens(screens);
     });
     if (!program)
         return 1;

@@ -18,6 +18,7 @@ struct Workspace {
     QString hayTitle;                        // e.g. "Seno - sklad - malé"
     QString selectedQuarter;                 // "1".."4", "x", or empty
     QString selectedAnimal;                  // the animal number a card opens with
+    QString selectedMachine;                 // the machine name the machine card opens with
 
     // A year-scoped base as a table name of the working year: "phm_nakup" -> "phm_nakup2004".
     QString yearTable(const QString &base) const { return base + workingYear; }

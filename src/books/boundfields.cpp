@@ -36,7 +36,8 @@ bool BoundFields::isTyped() const
 
 void BoundFields::save()
 {
-    if (!m_hasRecord || !isTyped())
+    // A picture put into the row counts as a change as much as typed text does.
+    if (!m_hasRecord || (!isTyped() && !m_query.isModified()))
         return;
     for (const Binding &b : m_bindings)
         if (b.typed)

@@ -28,7 +28,7 @@ public:
     bool isTyped() const;
     bool hasRecord() const { return m_hasRecord; }
 
-    // Assigns what was typed and stores the row; with nothing typed nothing is stored. Throws store::Error
+    // Assigns what was typed and stores the row; with nothing typed or assigned nothing is stored. Throws store::Error
     // (a text that is no date, an engine failure); what was typed then stays in the edits.
     void save();
 

@@ -62,8 +62,13 @@ void drawPage(QPainter &p, const Page &page, double dotsPerMm)
             break;
         case PageItem::Kind::Picture: {
             const QImage image = QImage::fromData(item.picture);
-            if (!image.isNull()) // a missing or unreadable photo leaves its box empty
-                p.drawImage(dev(item.box), image);
+            if (image.isNull()) // a missing or unreadable photo leaves its box empty
+                break;
+            // The whole photo, in its proportions, centred in its box.
+            const QRectF box = dev(item.box);
+            QSizeF size = image.size();
+            size.scale(box.size(), Qt::KeepAspectRatio);
+            p.drawImage(QRectF(box.center() - QPointF(size.width() / 2, size.height() / 2), size), image);
             break;
         }
         }
