@@ -232,8 +232,10 @@ std::shared_ptr<TableFile> Database::table(const QString &tableName)
     st = nullptr;
 
     // Each change is its own transaction, on disk before the call returns; no companion files stay behind.
-    check(sqlite3_exec(t->db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL", nullptr, nullptr,
-                       nullptr));
+    // A page cache of 16 MB keeps the pages of a list in memory between openings: the machine register's
+    // rows each fill a page of their own next to their photos, 500 of them more than SQLite's default 2 MB.
+    check(sqlite3_exec(t->db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cache_size=-16384",
+                       nullptr, nullptr, nullptr));
     t->readOnly = sqlite3_db_readonly(t->db, "main") == 1;
     registerFunctions(t->db);
 
