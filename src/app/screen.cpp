@@ -3,10 +3,12 @@
 #include "action.h"
 #include "dialogs.h"
 #include "screenregistry.h"
+#include "ui.h"
 
 #include "store/error.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <memory>
 
@@ -29,6 +31,14 @@ void Screen::preview(const reports::Report &report)
 {
     m_ctx.dialogs.preview(this, report);
     becomeActive();
+}
+
+QPushButton *Screen::actionButton(const char *name, const QString &caption,
+                                  const std::function<void()> &action)
+{
+    QPushButton *b = ui::button(this, QString::fromLatin1(name), caption);
+    connect(b, &QPushButton::clicked, this, [this, action] { act(action); });
+    return b;
 }
 
 void Screen::becomeActive()

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+class QPushButton;
+
 namespace reports {
 class Report;
 }
@@ -28,6 +30,9 @@ public:
 
     // Runs one user action: failures go to the default error display.
     bool act(const std::function<void()> &action);
+
+    // A button of this screen whose click runs `action` as one user action.
+    QPushButton *actionButton(const char *name, const QString &caption, const std::function<void()> &action);
 
     // Shows the preview of a filled report, then runs the becoming-active step again.
     void preview(const reports::Report &report);

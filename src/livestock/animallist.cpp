@@ -38,23 +38,19 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     m_grid = new books::DataGrid(*m_query, ctx.dialogs, this);
     m_grid->setMinimumSize(470, 460);
 
-    auto button = [this](const char *name, const QString &caption, const std::function<void()> &action) {
-        QPushButton *b = app::ui::button(this, QString::fromLatin1(name), caption);
-        connect(b, &QPushButton::clicked, this, [this, action] { act(action); });
-        return b;
-    };
-
     auto *side = new QVBoxLayout;
-    side->addWidget(button("Button1", QStringLiteral("Zobraz detaily zvířete  >>"), [this] { openCard(); }));
+    side->addWidget(
+        actionButton("Button1", QStringLiteral("Zobraz detaily zvířete  >>"), [this] { openCard(); }));
 
     QGroupBox *sorting = app::ui::group(this, QStringLiteral("Seřadit podle:"));
     auto *sortLayout = new QGridLayout(sorting);
     m_sortButtons = {
-        button("Button2", QStringLiteral("Státu"), [this] { sortBy(QStringLiteral("order by stat")); }),
-        button("Button3", QStringLiteral("Čísla"), [this] { sortBy(QStringLiteral("order by cv_cislo")); }),
-        button("Button4", QStringLiteral("Dat. narození"),
-               [this] { sortBy(QStringLiteral("order by dat_narozeni")); }),
-        button("Button7", QStringLiteral("Neřadit"), [this] { sortBy(QString()); }),
+        actionButton("Button2", QStringLiteral("Státu"), [this] { sortBy(QStringLiteral("order by stat")); }),
+        actionButton("Button3", QStringLiteral("Čísla"),
+                     [this] { sortBy(QStringLiteral("order by cv_cislo")); }),
+        actionButton("Button4", QStringLiteral("Dat. narození"),
+                     [this] { sortBy(QStringLiteral("order by dat_narozeni")); }),
+        actionButton("Button7", QStringLiteral("Neřadit"), [this] { sortBy(QString()); }),
     };
     for (int i = 0; i < m_sortButtons.size(); ++i)
         sortLayout->addWidget(m_sortButtons[i], i / 2, i % 2);
@@ -67,18 +63,20 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     m_search->setMaxLength(20);
     m_search->setAccessibleName(searching->title());
     searchLayout->addWidget(m_search, 1);
-    searchLayout->addWidget(button("Button5", QStringLiteral("Zobraz"), [this] { search(); }));
+    searchLayout->addWidget(actionButton("Button5", QStringLiteral("Zobraz"), [this] { search(); }));
     connect(m_search, &QLineEdit::returnPressed, this, [this] { act([this] { search(); }); });
     side->addWidget(searching);
 
-    side->addWidget(button("Button8", QStringLiteral("Zobraz všechny záznamy"), [this] { showAll(); }));
-    m_insert = button("Button9", QStringLiteral("Vlož nový záznam"), [this] { insert(); });
+    side->addWidget(actionButton("Button8", QStringLiteral("Zobraz všechny záznamy"), [this] { showAll(); }));
+    m_insert = actionButton("Button9", QStringLiteral("Vlož nový záznam"), [this] { insert(); });
     m_insert->setStyleSheet(QStringLiteral("color: green;"));
     side->addWidget(m_insert);
     side->addSpacing(12);
-    side->addWidget(button("Button11", QStringLiteral("Vytiskni seznam zvířat"), [this] { print(); }));
-    side->addWidget(button("Button10", QStringLiteral("Dej do pastvy"), [this] { putOnPasture(*this); }));
-    side->addWidget(button("Button12", QStringLiteral("Přesuň do odsunu"), [this] { moveToRemoved(*this); }));
+    side->addWidget(actionButton("Button11", QStringLiteral("Vytiskni seznam zvířat"), [this] { print(); }));
+    side->addWidget(
+        actionButton("Button10", QStringLiteral("Dej do pastvy"), [this] { putOnPasture(*this); }));
+    side->addWidget(
+        actionButton("Button12", QStringLiteral("Přesuň do odsunu"), [this] { moveToRemoved(*this); }));
     side->addSpacing(12);
 
     auto *countRow = new QHBoxLayout;
@@ -90,7 +88,7 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     countRow->addStretch();
     side->addLayout(countRow);
     side->addStretch();
-    side->addWidget(button("Button6", QStringLiteral("Zpět"), [this] { back(); }));
+    side->addWidget(actionButton("Button6", QStringLiteral("Zpět"), [this] { back(); }));
 
     auto *root = new QHBoxLayout(this);
     root->addWidget(m_grid, 1);

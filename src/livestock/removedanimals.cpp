@@ -33,11 +33,6 @@ RemovedAnimals::RemovedAnimals(app::AppContext &ctx, QWidget *parent)
     m_grid->setEditable(false);
     m_grid->setMinimumSize(640, 420);
 
-    auto button = [this](const char *name, const QString &caption, const std::function<void()> &action) {
-        QPushButton *b = app::ui::button(this, QString::fromLatin1(name), caption);
-        connect(b, &QPushButton::clicked, this, [this, action] { act(action); });
-        return b;
-    };
     auto *side = new QVBoxLayout;
     auto *countRow = new QHBoxLayout;
     const QString countCaption = QStringLiteral("Počet záznamů:");
@@ -46,27 +41,30 @@ RemovedAnimals::RemovedAnimals(app::AppContext &ctx, QWidget *parent)
     countRow->addWidget(m_count);
     countRow->addStretch();
     side->addLayout(countRow);
-    side->addWidget(button("Button2", QStringLiteral("Zobrazit detaily  >>"), [this] { openCard(); }));
-    side->addWidget(button("Button9", QStringLiteral("Vytiskni databázi odsun"), [this] { print(); }));
+    side->addWidget(actionButton("Button2", QStringLiteral("Zobrazit detaily  >>"), [this] { openCard(); }));
+    side->addWidget(actionButton("Button9", QStringLiteral("Vytiskni databázi odsun"), [this] { print(); }));
     side->addSpacing(10);
     side->addWidget(app::ui::label(this, QStringLiteral("Label3"), QStringLiteral("Řazení:")));
     m_sortButtons = {
-        button("Button3", QStringLiteral("Dle státu"), [this] { sortBy(QStringLiteral("order by stat")); }),
-        button("Button4", QStringLiteral("Dle čísla"), [this] { sortBy(QStringLiteral("order by cislo")); }),
-        button("Button5", QStringLiteral("Dle data"), [this] { sortBy(QStringLiteral("order by datum")); }),
-        button("Button6", QStringLiteral("Neřadit"), [this] { sortBy(QString()); }),
+        actionButton("Button3", QStringLiteral("Dle státu"),
+                     [this] { sortBy(QStringLiteral("order by stat")); }),
+        actionButton("Button4", QStringLiteral("Dle čísla"),
+                     [this] { sortBy(QStringLiteral("order by cislo")); }),
+        actionButton("Button5", QStringLiteral("Dle data"),
+                     [this] { sortBy(QStringLiteral("order by datum")); }),
+        actionButton("Button6", QStringLiteral("Neřadit"), [this] { sortBy(QString()); }),
     };
     for (QPushButton *b : m_sortButtons)
         side->addWidget(b);
     side->addSpacing(10);
     side->addWidget(app::ui::label(this, QStringLiteral("Label4"), QStringLiteral("Editace:")));
-    m_edit = button("Button7", QStringLiteral("Upravit záznam"), [this] { startEditing(); });
-    m_save = button("Button8", QStringLiteral("Ulož změny"), [this] { saveChanges(); });
+    m_edit = actionButton("Button7", QStringLiteral("Upravit záznam"), [this] { startEditing(); });
+    m_save = actionButton("Button8", QStringLiteral("Ulož změny"), [this] { saveChanges(); });
     m_save->setEnabled(false);
     side->addWidget(m_edit);
     side->addWidget(m_save);
     side->addStretch();
-    side->addWidget(button("Button1", QStringLiteral("Zpět"), [this] { back(); }));
+    side->addWidget(actionButton("Button1", QStringLiteral("Zpět"), [this] { back(); }));
 
     auto *root = new QHBoxLayout(this);
     root->addWidget(m_grid, 1);

@@ -46,11 +46,6 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
     auto *grid = new books::DataGrid(*m_query, ctx.dialogs, this);
     grid->setMinimumSize(460, 420);
 
-    auto button = [this](const char *name, const QString &caption, const std::function<void()> &action) {
-        QPushButton *b = app::ui::button(this, QString::fromLatin1(name), caption);
-        connect(b, &QPushButton::clicked, this, [this, action] { act(action); });
-        return b;
-    };
     auto heading = [this](const char *name, const QString &text) {
         QLabel *l = app::ui::label(this, QString::fromLatin1(name), text);
         l->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -58,22 +53,23 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
     };
 
     auto *side = new QVBoxLayout;
-    side->addWidget(button("Button1", QStringLiteral("Zobraz kartu stroje >>"), [this] { openCard(); }));
-    side->addWidget(button("Button8", QStringLiteral("Vytiskni seznam strojů"), [this] { print(); }));
+    side->addWidget(
+        actionButton("Button1", QStringLiteral("Zobraz kartu stroje >>"), [this] { openCard(); }));
+    side->addWidget(actionButton("Button8", QStringLiteral("Vytiskni seznam strojů"), [this] { print(); }));
     side->addSpacing(10);
     // The heading opens the card too, as it always has.
     m_sortHeading = heading("Label3", QStringLiteral("Řazení:"));
     m_sortHeading->installEventFilter(this);
     side->addWidget(m_sortHeading);
-    side->addWidget(button("Button3", QStringLiteral("Podle názvu stroje"),
-                           [this] { sortBy(QStringLiteral("order by stroj")); }));
-    side->addWidget(button("Button4", QStringLiteral("Podle roku výroby"),
-                           [this] { sortBy(QStringLiteral("order by rok_vyroby")); }));
-    side->addWidget(button("Button5", QStringLiteral("Neřadit"), [this] { sortBy(QString()); }));
+    side->addWidget(actionButton("Button3", QStringLiteral("Podle názvu stroje"),
+                                 [this] { sortBy(QStringLiteral("order by stroj")); }));
+    side->addWidget(actionButton("Button4", QStringLiteral("Podle roku výroby"),
+                                 [this] { sortBy(QStringLiteral("order by rok_vyroby")); }));
+    side->addWidget(actionButton("Button5", QStringLiteral("Neřadit"), [this] { sortBy(QString()); }));
     side->addSpacing(10);
     side->addWidget(heading("Label4", QStringLiteral("Editace:")));
-    m_add = button("Button6", QStringLiteral("Přidej záznam"), [this] { insert(); });
-    m_delete = button("Button7", QStringLiteral("Odstraň daný stroj"), [this] { remove(); });
+    m_add = actionButton("Button6", QStringLiteral("Přidej záznam"), [this] { insert(); });
+    m_delete = actionButton("Button7", QStringLiteral("Odstraň daný stroj"), [this] { remove(); });
     side->addWidget(m_add);
     side->addWidget(m_delete);
     side->addSpacing(10);
@@ -88,7 +84,7 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
     countRow->addStretch();
     side->addLayout(countRow);
     side->addStretch();
-    side->addWidget(button("Button2", QStringLiteral("Zpět do hlavní nabídky"), [this] { back(); }));
+    side->addWidget(actionButton("Button2", QStringLiteral("Zpět do hlavní nabídky"), [this] { back(); }));
 
     auto *root = new QHBoxLayout(this);
     root->addWidget(grid, 1);
