@@ -4,6 +4,7 @@
 #include "books/machinery.h"
 #include "evaluation/evaluation.h"
 #include "livestock/livestock.h"
+#include "help/helpscreens.h"
 #include "machines/machines.h"
 #include "plant/plantbooks.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
         evaluation::registerScreens(screens);
         livestock::registerScreens(screens);
         machines::registerScreens(screens);
+        help::registerScreens(screens);
     });
     if (!program)
         return 1;

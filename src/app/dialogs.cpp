@@ -4,12 +4,24 @@
 #include "reports/report.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace app {
+
+void Dialogs::beep()
+{
+    QApplication::beep();
+}
+
+void Dialogs::openUrl(const QString &url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
 
 namespace {
 

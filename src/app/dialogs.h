@@ -39,6 +39,10 @@ public:
     virtual void showModal(QDialog *screen) = 0;
     // Builds the pages of a filled report and shows its preview; returns when the preview is closed.
     virtual void preview(QWidget *parent, const reports::Report &report) = 0;
+    // The system's default beep.
+    virtual void beep();
+    // Starts the web browser on `url` without waiting for it; a failure to start it is ignored.
+    virtual void openUrl(const QString &url);
 };
 
 // The production dialogs: Qt's message boxes, input dialog and file dialog, in Czech.

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "icon.h"
+
 #include "action.h"
 #include "dialogs.h"
 #include "navigation.h"
@@ -54,6 +56,7 @@ MainWindow::MainWindow(store::Database &db, Dialogs &dialogs, const ScreenRegist
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(s("Brenvik - Program Velmora verze 1.5.1"));
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_ws.dataDir = db.dataDir();

@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "icon.h"
+
 #include "dialogs.h"
 #include "store/error.h"
 #include "store/installation.h"
@@ -16,6 +18,7 @@ void prepareApplication(QApplication &application)
 {
     application.setApplicationName(QStringLiteral("velmora"));
     application.setApplicationVersion(QStringLiteral("1.5.1"));
+    application.setWindowIcon(programIcon());
     auto *qtTexts = new QTranslator(&application);
     if (qtTexts->load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"),
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -68,7 +71,10 @@ std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialog
         return nullptr;
     }
     program->window->context().reports = program->reports.get();
-    // Start-up seam: the two hidden information screens, TForm65 and TForm66, are created here.
+    for (const char *name : {"TForm65", "TForm66"})
+        if (Screen *s = program->screens.create(QString::fromLatin1(name), program->window->context(),
+                                                program->window.get()))
+            program->information.emplace_back(s);
     return program;
 }
 

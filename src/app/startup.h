@@ -2,12 +2,14 @@
 
 #include "mainwindow.h"
 #include "reports/report.h"
+#include "screen.h"
 #include "screenregistry.h"
 #include "store/database.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QApplication;
 
@@ -22,6 +24,8 @@ struct Program {
     ScreenRegistry screens;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<reports::ReportLibrary> reports;
+    // The two information screens created hidden at start (the menu opens instances of its own).
+    std::vector<std::unique_ptr<Screen>> information;
 };
 
 // The start-up order up to the main window, not yet shown: the application prepared, the installation tables

@@ -25,8 +25,12 @@ FieldDef picture(const char *name)
     return {QString::fromUtf8(name), FieldType::Picture, 0};
 }
 
-// Quantities typed as free text ("2 l/ha", "3 pytle") in the protection book and the crop forms.
-constexpr int kQuantityTextWidth = 30;
+// Quantities typed as free text ("2 l/ha", "3 pytle") in the protection book and the crop forms: no width was
+// ever stated for them, so they are stored with room for 30 characters.
+FieldDef quantityText(const char *name)
+{
+    return {QString::fromUtf8(name), FieldType::Text, 30, false};
+}
 
 std::vector<FieldDef> cardFields()
 {
@@ -81,7 +85,7 @@ std::vector<TableDef> build()
                                 money("porizovaci_cena"), text("pneu_predni", 10), text("pneu_zadni", 10),
                                 text("tech_parametry_rozmery", 90), text("barva", 15), text("Poznamka1", 90),
                                 text("Poznamka2", 90), text("Poznamka3", 90), picture("foto")});
-    shared(s("chemicka_ochrana"), {date("datum"), text("nazev", 20), text("mnozstvi", kQuantityTextWidth),
+    shared(s("chemicka_ochrana"), {date("datum"), text("nazev", 20), quantityText("mnozstvi"),
                                    money("cena"), text("poznamka", 200)});
     shared(s("org_hnuj_sklad"), {date("datum"), text("odkud", 30), text("kam", 30), number("pocet_fur")});
     shared(s("org_hnuj_aplikace"),
@@ -117,8 +121,8 @@ std::vector<TableDef> build()
     for (const char *crop : kCrops) {
         yearly(s("form1_") + s(crop),
                {date("datum"), text("parcelni_c", 20), number("vymera"), text("osivo", 50),
-                text("mnozstvi", kQuantityTextWidth), text("poznamka", 200)});
-        yearly(s("form2_") + s(crop), {date("datum"), text("cim", 50), text("mnozstvi", kQuantityTextWidth),
+                quantityText("mnozstvi"), text("poznamka", 200)});
+        yearly(s("form2_") + s(crop), {date("datum"), text("cim", 50), quantityText("mnozstvi"),
                                        text("parcelni_c", 20)});
     }
     yearly(s("prijem"), {date("datum"), money("prijem"), text("od_koho", 60), text("vec", 50)});

@@ -18,7 +18,7 @@ class ScriptedDialogs : public app::Dialogs {
 public:
     struct Message {
         QString kind; // "error", "information", "message", "default error", "confirm", "confirm
-                      // (information)", "input"
+                      // (information)", "input", "beep", "url"
         QString text;
     };
 
@@ -54,6 +54,8 @@ public:
     QString pictureFile(QWidget *, const QString &title, const QString &, const QString &) override;
     void showModal(QDialog *screen) override;
     void preview(QWidget *, const reports::Report &report) override;
+    void beep() override { messages.append({"beep", QString()}); }
+    void openUrl(const QString &url) override { messages.append({"url", url}); }
 };
 
 } // namespace testsupport
