@@ -64,11 +64,15 @@ std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialog
     if (registerScreens)
         registerScreens(program->screens);
     program->window = std::make_unique<MainWindow>(program->db, dialogs, program->screens);
-    try {
-        program->reports = std::make_unique<reports::ReportLibrary>(program->db);
-    } catch (const store::Error &e) {
-        dialogs.errorBox(nullptr, QStringLiteral("Program nelze spustit: %1").arg(e.message()));
-        return nullptr;
+    program->reports = std::make_unique<reports::ReportLibrary>(program->db);
+    if (!program->reports->failures().isEmpty()) {
+        // One damaged or locked table: the farmer is told which, and everything else keeps working.
+        QStringList unique = program->reports->failures();
+        unique.removeDuplicates();
+        dialogs.errorBox(nullptr,
+                         QStringLiteral("Některé tabulky nelze otevřít; program pracuje dál bez nich a "
+                                        "obrazovky, které je potřebují, ohlásí chybu znovu.\n\n") +
+                             unique.join(u'\n'));
     }
     program->window->context().reports = program->reports.get();
     for (const char *name : {"TForm65", "TForm66"})

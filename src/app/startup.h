@@ -31,7 +31,8 @@ struct Program {
 // The start-up order up to the main window, not yet shown: the application prepared, the installation tables
 // checked (when some are missing, one error box says which and how to prepare them, and the result is null),
 // the engine, the screens each section registers, the main window, the 26 report layouts (a table one of them
-// cannot open stops the start with the engine's message). The data directory is the current one.
+// cannot open is named in one error box, and the program goes on without it), the two hidden information
+// screens. The data directory is the current one.
 std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialogs,
                                       const std::function<void(ScreenRegistry &)> &registerScreens);
 

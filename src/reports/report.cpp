@@ -1,18 +1,22 @@
 #include "report.h"
 
 #include "store/database.h"
+#include "store/error.h"
 #include "store/query.h"
 
 #include <stdexcept>
 
 namespace reports {
 
-Report::Report(Layout layout, store::Database &db) : m_layout(std::move(layout))
+Report::Report(Layout layout, store::Database &db, bool openNow) : m_layout(std::move(layout))
 {
     if (!m_layout.storedQuery.isEmpty()) {
         m_query = std::make_unique<store::Query>(db);
         m_query->setObjectName(QStringLiteral("Query1"));
-        reopen();
+        if (openNow)
+            reopen();
+        else
+            m_query->setText({m_layout.storedQuery});
     }
 }
 
@@ -74,8 +78,16 @@ std::vector<Page> Report::buildPages(const QDate &today) const
 
 ReportLibrary::ReportLibrary(store::Database &db)
 {
-    for (Layout &layout : allLayouts())
-        m_reports.push_back(std::make_unique<Report>(std::move(layout), db));
+    for (Layout &layout : allLayouts()) {
+        try {
+            m_reports.push_back(std::make_unique<Report>(std::move(layout), db));
+        } catch (const store::Error &e) {
+            // A damaged or locked table must not keep the program from the farmer's other records: the
+            // layout waits with its query closed, and its screen reports the table when it prints.
+            m_failures << e.message();
+            m_reports.push_back(std::make_unique<Report>(std::move(layout), db, false));
+        }
+    }
 }
 
 ReportLibrary::~ReportLibrary() = default;

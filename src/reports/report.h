@@ -20,8 +20,9 @@ namespace reports {
 // stay until set again) and its own query Query1.
 class Report {
 public:
-    // Opens the stored query at once: a missing or damaged table makes this throw store::Error.
-    Report(Layout layout, store::Database &db);
+    // Opens the stored query at once (unless told not to): a missing or damaged table makes this throw
+    // store::Error.
+    Report(Layout layout, store::Database &db, bool openNow = true);
     ~Report();
 
     const QString &className() const { return m_layout.className; }
@@ -60,8 +61,13 @@ public:
     Report &get(const QString &className); // throws std::out_of_range for an unknown layout
     const std::vector<std::unique_ptr<Report>> &all() const { return m_reports; }
 
+    // The engine's messages for the layouts whose stored query could not be opened at start (their queries
+    // wait closed); empty when all opened.
+    const QStringList &failures() const { return m_failures; }
+
 private:
     std::vector<std::unique_ptr<Report>> m_reports;
+    QStringList m_failures;
 };
 
 } // namespace reports

@@ -4,6 +4,7 @@
 #include "error.h"
 #include "sqlitefunctions.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,6 +82,19 @@ QString tempPathBeside(const QString &targetPath)
     return probe.fileName();
 }
 
+// Copies of this table that a program killed mid-copy left behind. A copy younger than ten minutes may belong
+// to a second instance copying right now, and is left alone.
+void removeStaleCopies(const QString &targetPath)
+{
+    const QFileInfo target(targetPath);
+    const QDir dir = target.absoluteDir();
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-600);
+    for (const QFileInfo &f :
+         dir.entryInfoList({target.fileName() + QStringLiteral(".??????.tmp")}, QDir::Files))
+        if (f.lastModified() < before)
+            QFile::remove(f.absoluteFilePath());
+}
+
 } // namespace
 
 void createTableFile(const QString &path, const TableDef &table)
@@ -156,6 +170,7 @@ bool copyTableFile(const QString &dataDir, const QString &from, const QString &t
         throw Error(Kind::MissingFile,
                     QStringLiteral("Šablonu %1 nelze číst: %2.").arg(from, source.errorString()), from);
 
+    removeStaleCopies(target);
     const QString tmp = tempPathBeside(target);
     QFile out(tmp);
     auto failWith = [&](const QString &why, Kind kind) {

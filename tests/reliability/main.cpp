@@ -1,0 +1,5 @@
+#include "support/testmain.h"
+
+#include <QApplication>
+
+VELMORA_TEST_MAIN(QApplication)
