@@ -47,14 +47,22 @@ QString numberText(double value, const QLocale &locale)
         value = 0.0; // no "-0"
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', 15);
+    QString text = plain.toString(value, 'g', 15);
+    // Never an exponent ("1e-05", "1,5e+26"): the number entry refuses exponents, and what is shown must be
+    // typable back. The same 15 significant digits, written out.
+    if (text.contains(u'e', Qt::CaseInsensitive)) {
+        const double rounded = QString::number(value, 'g', 15).toDouble();
+        text = plain.toString(rounded, 'f', QLocale::FloatingPointShortest);
+    }
+    return text;
 }
 
 QString dateText(const QDate &date)
 {
     if (!date.isValid())
         return {};
-    return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year());
+    // Four digits of year always ("29.2.0404"): what is shown can be typed back.
+    return QStringLiteral("%1.%2.%3").arg(date.day()).arg(date.month()).arg(date.year(), 4, 10, QChar(u'0'));
 }
 
 std::optional<QDate> parseDate(const QString &text, const QDate &today)

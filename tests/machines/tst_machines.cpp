@@ -278,7 +278,7 @@ private Q_SLOTS:
         const QByteArray bmp = encoded(testPicture(), "BMP");
         QTest::newRow("png named .bmp") << encoded(testPicture(), "PNG");
         QTest::newRow("truncated") << bmp.left(bmp.size() / 2);
-        QTest::newRow("random bytes") << QByteArray("BM\x13\x37 not a bitmap at all, just text....", 42);
+        QTest::newRow("random bytes") << QByteArray("BM\x13\x37 not a bitmap at all, just text....");
         QByteArray huge = bmp;
         qToLittleEndian<qint32>(9000, huge.data() + 18); // width in the header
         qToLittleEndian<qint32>(9000, huge.data() + 22);

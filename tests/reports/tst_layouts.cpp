@@ -123,7 +123,8 @@ private Q_SLOTS:
         Report &r = library.get("TQuickReport19");
         r.setQuery({"select * from nahr_dily2004"});
         std::vector<const PageItem *> fields;
-        for (const PageItem *i : r.buildPages()[0].texts())
+        const std::vector<Page> pages = r.buildPages();
+        for (const PageItem *i : pages[0].texts())
             if (i->band == BandKind::Detail)
                 fields.push_back(i);
         QVERIFY(fields.size() >= 5);

@@ -28,6 +28,11 @@ private Q_SLOTS:
                                        << "0";
         QTest::newRow("money") << 200.8 << "200,8"
                                << "200.8";
+        // Found by fuzzing: no exponents, so what is shown can be typed back.
+        QTest::newRow("tiny") << 0.00001 << "0,00001"
+                              << "0.00001";
+        QTest::newRow("huge") << 1.5110251002102e26 << "151102510021020000000000000"
+                              << "151102510021020000000000000";
     }
     void numberTexts()
     {
@@ -36,6 +41,7 @@ private Q_SLOTS:
         QFETCH(QString, c);
         QCOMPARE(numberText(value, QLocale(QLocale::Czech, QLocale::CzechRepublic)), czech);
         QCOMPARE(numberText(value, QLocale::c()), c);
+        QVERIFY(parseNumber(numberText(value, QLocale(QLocale::Czech, QLocale::CzechRepublic))));
     }
 
     void dateEntry_data()
@@ -52,6 +58,7 @@ private Q_SLOTS:
         QTest::newRow("surrounding blanks") << " 5.9.2004 " << QDate(2004, 9, 5);
         QTest::newRow("two-digit year") << "5.9.04" << QDate(year / 100 * 100 + 4, 9, 5);
         QTest::newRow("leap day") << "29.2.2004" << QDate(2004, 2, 29);
+        QTest::newRow("year below 1000") << "29.2.0404." << QDate(404, 2, 29);
         QTest::newRow("no 31 February") << "31.2.2004" << QDate();
         QTest::newRow("no leap day") << "29.2.2005" << QDate();
         QTest::newRow("month 13") << "5.13.2004" << QDate();
@@ -68,8 +75,11 @@ private Q_SLOTS:
         QFETCH(QDate, expected);
         const auto parsed = parseDate(text);
         QCOMPARE(parsed.has_value(), expected.isValid());
-        if (parsed)
+        if (parsed) {
             QCOMPARE(*parsed, expected);
+            QCOMPARE(parseDate(dateText(*parsed)),
+                     parsed); // what is shown can be typed back (found by fuzzing)
+        }
     }
 
     void numberEntry_data()
