@@ -13,6 +13,7 @@
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    app::quitOnTerminationSignals(application);
     app::QtDialogs dialogs;
     // Each section registers its screens (window class -> factory).
     const auto program = app::startProgram(application, dialogs, [](app::ScreenRegistry &screens) {

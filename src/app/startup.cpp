@@ -1,8 +1,7 @@
 #include "startup.h"
 
-#include "icon.h"
-
 #include "dialogs.h"
+#include "icon.h"
 #include "store/error.h"
 #include "store/installation.h"
 
@@ -10,7 +9,11 @@
 #include <QDir>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QSocketNotifier>
 #include <QTranslator>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace app {
 
@@ -50,6 +53,36 @@ QString missingTablesMessage(const QString &dataDir)
 } // namespace app
 
 namespace app {
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1); // async-signal-safe
+}
+} // namespace
+
+void quitOnTerminationSignals(QApplication &application)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &application);
+    QObject::connect(notifier, &QSocketNotifier::activated, &application, [notifier] {
+        notifier->setEnabled(false);
+        char byte;
+        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
 
 std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialogs,
                                       const std::function<void(ScreenRegistry &)> &registerScreens)

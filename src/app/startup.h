@@ -40,6 +40,10 @@ std::unique_ptr<Program> startProgram(QApplication &application, Dialogs &dialog
 // Czech), and Arial, the font of the reports, resolved to the metric-compatible Liberation Sans.
 void prepareApplication(QApplication &application);
 
+// SIGTERM and SIGINT (a session ending, a service manager) close the program as "Ukonči program" does, through
+// the event loop, instead of killing it between two steps.
+void quitOnTerminationSignals(QApplication &application);
+
 // Why the program cannot start in `dataDir`: the installation tables that are missing, and how to prepare
 // them. Empty when all are there.
 QString missingTablesMessage(const QString &dataDir);

@@ -132,10 +132,18 @@ void CropForm::autoPostBoth()
 
 void CropForm::back()
 {
-    autoPostBoth();
-    m_sowing->query().close();
-    m_treatment->query().close();
-    closeScreen();
+    // Both halves are tried before anything is reported, so one failing half does not keep the other unsaved.
+    leave(
+        [this] {
+            const bool sown = m_sowing->autoPost();
+            m_treatment->autoPost(true);
+            if (!sown)
+                m_sowing->autoPost(true);
+        },
+        [this] {
+            m_sowing->query().close();
+            m_treatment->query().close();
+        });
 }
 
 } // namespace plant

@@ -4,6 +4,8 @@
 #include "support/farm.h"
 #include "support/testmain.h"
 
+#include <sqlite3.h>
+
 #include <QLabel>
 
 using namespace books;
@@ -227,6 +229,33 @@ private Q_SLOTS:
                      QString("Formulář - pšenice2004"));
             form.findChild<QPushButton *>("Button1")->click();
             QVERIFY(!form.isVisible());
+        });
+    }
+
+    // Back with a sowing row that cannot be stored says why and stays; the treatment half is stored all the
+    // same; the second press leaves.
+    void cropFormBackDoesNotLoseRowsSilently()
+    {
+        Farm farm;
+        farm.db.forget("form1_psenice2004");
+        farm.db.setBusyTimeout(20);
+        farm.open<plant::CropForm>("Button23", "TForm47", [&](plant::CropForm &form) {
+            store::Query &sowing = form.sowing().query(), &treatment = form.treatment().query();
+            form.findChild<QPushButton *>("Button7")->click();
+            sowing.setData(sowing.index(sowing.currentRow(), 0), "3.10.2004");
+            form.findChild<QPushButton *>("Button9")->click();
+            treatment.setData(treatment.index(treatment.currentRow(), 0), "20.4.2004");
+            sqlite3 *other = nullptr;
+            sqlite3_open(farm.dir.file("form1_psenice2004.db").toUtf8().constData(), &other);
+            sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+            form.findChild<QPushButton *>("Button1")->click();
+            QVERIFY(form.isVisible());
+            QCOMPARE(farm.dialogs.texts("default error").size(), 1);
+            QCOMPARE(farm.stored("form2_psenice2004").size(), 1);
+            form.findChild<QPushButton *>("Button1")->click();
+            QVERIFY(!form.isVisible());
+            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
         });
     }
 
