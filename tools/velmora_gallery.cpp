@@ -2,6 +2,7 @@
 // Czech sample farm, opened the way a farmer opens it (main menu buttons, then the cards and help pages from
 // their screens), so a reader sees what the program is before installing it.
 #include "samplefarm.h"
+#include "sections.h"
 
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
@@ -9,12 +10,6 @@
 #include "app/screen.h"
 #include "app/screenregistry.h"
 #include "app/startup.h"
-#include "books/machinery.h"
-#include "evaluation/evaluation.h"
-#include "help/helpscreens.h"
-#include "livestock/livestock.h"
-#include "machines/machines.h"
-#include "plant/plantbooks.h"
 #include "reports/report.h"
 #include "store/database.h"
 #include "store/error.h"
@@ -110,12 +105,7 @@ int main(int argc, char **argv)
         store::Database db(data.path());
         tools::makeSampleFarm(db);
         app::ScreenRegistry screens;
-        books::registerBooks(screens);
-        plant::registerBooks(screens);
-        evaluation::registerScreens(screens);
-        livestock::registerScreens(screens);
-        machines::registerScreens(screens);
-        help::registerScreens(screens);
+        registerAllSections(screens);
         app::MainWindow window(db, dialogs, screens);
         reports::ReportLibrary reports(db);
         window.context().reports = &reports;
