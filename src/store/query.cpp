@@ -6,6 +6,7 @@
 #include "sqlitefunctions.h"
 #include "values.h"
 
+#include <QScopedValueRollback>
 #include <sqlite3.h>
 
 namespace store {
@@ -304,6 +305,8 @@ void Query::setCurrent(int row)
 
 void Query::removeRowAt(int row)
 {
+    // A view moves its current row off the row being removed while it goes; that is no move of the user's.
+    const QScopedValueRollback<bool> removing(m_removing, true);
     beginRemoveRows({}, row, row);
     const auto first = m_cells.begin() + qsizetype(size_t(row) * m_columns.size());
     m_cells.erase(first, first + qsizetype(m_columns.size()));
@@ -442,7 +445,7 @@ void Query::deleteCurrent()
 void Query::moveTo(int row)
 {
     requireOpen();
-    if (row < 0 || row >= recordCount() || row == m_current)
+    if (m_removing || row < 0 || row >= recordCount() || row == m_current)
         return;
     if (m_state == State::Insert && !m_modified) {
         dropPendingNewRow();

@@ -127,6 +127,7 @@ private:
     bool m_readOnly = false;
     int m_current = -1;
     bool m_modified = false;
+    bool m_removing = false;          // a row is leaving the model
     std::vector<bool> m_assigned;     // result columns assigned in the pending row
     std::vector<QVariant> m_original; // the stored values of a row in edit mode
 };

@@ -161,6 +161,22 @@ private Q_SLOTS:
         });
     }
 
+    // Deleting the first row leaves the grid and the book on the row that followed it, not one further.
+    void deletingKeepsThePlace()
+    {
+        Farm farm;
+        testsupport::fillTable(farm.db, "phm_nakup2004",
+                               {{"1.9.2004", "1", "10"}, {"2.9.2004", "2", "20"}, {"3.9.2004", "3", "30"}});
+        farm.open("Button7", "TForm22", [&](RecordBook &book) {
+            auto *grid = book.findChild<QTableView *>("DBGrid1");
+            farm.dialogs.answers = {true};
+            buttonOf(book, "Button4")->click();
+            QCOMPARE(book.query().currentRow(), 0);
+            QCOMPARE(book.query().fieldText("datum"), QString("2.9.2004"));
+            QCOMPARE(grid->currentIndex().row(), 0);
+        });
+    }
+
     // Re-querying stores a typed row whose key is filled instead of throwing it away.
     void requeryKeepsTypedRows()
     {
