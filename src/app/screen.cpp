@@ -33,10 +33,10 @@ void Screen::preview(const reports::Report &report)
     becomeActive();
 }
 
-QPushButton *Screen::actionButton(const char *name, const QString &caption,
+QPushButton *Screen::actionButton(const QString &name, const QString &caption,
                                   const std::function<void()> &action)
 {
-    QPushButton *b = ui::button(this, QString::fromLatin1(name), caption);
+    QPushButton *b = ui::button(this, name, caption);
     connect(b, &QPushButton::clicked, this, [this, action] { act(action); });
     return b;
 }

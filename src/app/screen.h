@@ -32,7 +32,8 @@ public:
     bool act(const std::function<void()> &action);
 
     // A button of this screen whose click runs `action` as one user action.
-    QPushButton *actionButton(const char *name, const QString &caption, const std::function<void()> &action);
+    QPushButton *actionButton(const QString &name, const QString &caption,
+                              const std::function<void()> &action);
 
     // Shows the preview of a filled report, then runs the becoming-active step again.
     void preview(const reports::Report &report);

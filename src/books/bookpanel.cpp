@@ -56,9 +56,7 @@ QString BookPanel::tableName() const
 
 QPushButton *BookPanel::addButton(const ButtonSpec &spec, const std::function<void()> &action)
 {
-    QPushButton *b = app::ui::button(this, spec.name, spec.caption);
-    connect(b, &QPushButton::clicked, this, [this, action] { m_screen.act(action); });
-    return b;
+    return m_screen.actionButton(spec.name, spec.caption, action);
 }
 
 void BookPanel::build(const QString &gridName)

@@ -1,8 +1,12 @@
 #include "boundfields.h"
 
+#include "app/ui.h"
 #include "store/catalogue.h"
+#include "store/error.h"
 #include "store/query.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace books {
@@ -13,6 +17,21 @@ void BoundFields::bind(QLineEdit *edit, const QString &field)
     m_bindings.push_back({edit, field});
     const size_t index = m_bindings.size() - 1;
     connect(edit, &QLineEdit::textEdited, this, [this, index] { m_bindings[index].typed = true; });
+}
+
+QLineEdit *BoundFields::addField(QGridLayout *grid, int row, int column, const QString &label,
+                                 const QString &field, int chars, int span)
+{
+    auto *owner = qobject_cast<QWidget *>(parent());
+    QLabel *l = app::ui::label(owner, QString(), label);
+    auto *edit = new QLineEdit(owner);
+    bind(edit, field);
+    edit->setAccessibleName(label);
+    l->setBuddy(edit);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(u'0') * chars + 12);
+    grid->addWidget(l, row, column, Qt::AlignRight);
+    grid->addWidget(edit, row, column + 1, 1, span);
+    return edit;
 }
 
 void BoundFields::load()
@@ -34,7 +53,17 @@ bool BoundFields::isTyped() const
     return std::any_of(m_bindings.begin(), m_bindings.end(), [](const Binding &b) { return b.typed; });
 }
 
-void BoundFields::save()
+void BoundFields::save(bool report)
+{
+    try {
+        store();
+    } catch (const store::Error &) {
+        if (report)
+            throw;
+    }
+}
+
+void BoundFields::store()
 {
     // A picture put into the row counts as a change as much as typed text does.
     if (!m_hasRecord || (!isTyped() && !m_query.isModified()))

@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+class QGridLayout;
 class QLineEdit;
 
 namespace store {
@@ -21,6 +22,10 @@ public:
 
     // Binds an edit to a field; the edit is named after the field.
     void bind(QLineEdit *edit, const QString &field);
+    // A bound edit for `field` with its label in front of it, at (row, column) and (row, column + 1) of
+    // `grid`, wide enough for `chars` characters. Both are children of this object's parent widget.
+    QLineEdit *addField(QGridLayout *grid, int row, int column, const QString &label, const QString &field,
+                        int chars, int span = 1);
 
     // Shows the current row of the (open) result. Without a row every edit is empty and read-only: there is
     // no record to change, and none is made.
@@ -28,11 +33,14 @@ public:
     bool isTyped() const;
     bool hasRecord() const { return m_hasRecord; }
 
-    // Assigns what was typed and stores the row; with nothing typed or assigned nothing is stored. Throws store::Error
-    // (a text that is no date, an engine failure); what was typed then stays in the edits.
-    void save();
+    // Assigns what was typed and stores the row; with nothing typed or assigned nothing is stored. A failure
+    // (a text that is no date, an engine failure) is thrown as store::Error when `report` is set and
+    // swallowed otherwise (the save on mouse movement); what was typed then stays in the edits.
+    void save(bool report = true);
 
 private:
+    void store();
+
     struct Binding {
         QLineEdit *edit;
         QString field;

@@ -21,8 +21,7 @@ RecordBook::RecordBook(app::AppContext &ctx, BookSpec spec, QWidget *parent)
                       {QStringLiteral("DBGrid1"), QStringLiteral("Query1"), QStringLiteral("Query2")}, this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
-    QPushButton *backButton = app::ui::button(this, backSpec.name, backSpec.caption);
-    connect(backButton, &QPushButton::clicked, this, [this] { act([this] { back(); }); });
+    QPushButton *backButton = actionButton(backSpec.name, backSpec.caption, [this] { back(); });
     m_panel->addBelowPrint(backButton);
     new app::BareSurface(this, [this] { m_panel->autoPost(); });
     fixSizeAndCentre();

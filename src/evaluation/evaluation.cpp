@@ -111,8 +111,7 @@ Evaluation::Evaluation(app::AppContext &ctx, bool quarterly, QWidget *parent)
         m_labels.insert(quarter->objectName(), quarter);
     }
     top->setColumnStretch(2, 1);
-    QPushButton *printButton = app::ui::button(this, QStringLiteral("Button2"), s("Tisk"));
-    connect(printButton, &QPushButton::clicked, this, [this] { act([this] { print(); }); });
+    QPushButton *printButton = actionButton(QStringLiteral("Button2"), s("Tisk"), [this] { print(); });
     top->addWidget(printButton, 0, 3);
     root->addLayout(top);
 
@@ -159,8 +158,7 @@ Evaluation::Evaluation(app::AppContext &ctx, bool quarterly, QWidget *parent)
         l->setStyleSheet(red);
     }
     m_labels.insert(result->objectName(), result);
-    QPushButton *okButton = app::ui::button(this, QStringLiteral("Button1"), s("Ok"));
-    connect(okButton, &QPushButton::clicked, this, [this] { act([this] { ok(); }); });
+    QPushButton *okButton = actionButton(QStringLiteral("Button1"), s("Ok"), [this] { ok(); });
     bottom->addWidget(resultCaption);
     bottom->addWidget(result);
     bottom->addWidget(resultUnit);

@@ -63,20 +63,13 @@ AnimalCard::AnimalCard(app::AppContext &ctx, const CardSpec &spec, QWidget *pare
 {
     m_query->setObjectName(QStringLiteral("Query1"));
 
-    // A field with its blue label in front of it, in a grid of label and field columns.
+    // The field labels are the card's only labels, all blue.
+    setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
     auto field = [this](QGridLayout *grid, int row, int column, const QString &label, const QString &name,
                         int chars, int span = 1) {
-        QLabel *l = app::ui::label(this, QString(), label);
-        l->setStyleSheet(QStringLiteral("color: blue;"));
-        auto *edit = new QLineEdit(this);
-        m_fields->bind(edit, name);
-        edit->setAccessibleName(label);
-        l->setBuddy(edit);
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(u'0') * chars + 12);
+        QLineEdit *edit = m_fields->addField(grid, row, column, label, name, chars, span);
         if (chars <= 10) // short codes and dates do not stretch
             edit->setMaximumWidth(edit->minimumWidth());
-        grid->addWidget(l, row, column, Qt::AlignRight);
-        grid->addWidget(edit, row, column + 1, 1, span);
     };
     auto group = [this](const QString &caption) {
         QGroupBox *g = app::ui::group(this, caption);
@@ -119,13 +112,10 @@ AnimalCard::AnimalCard(app::AppContext &ctx, const CardSpec &spec, QWidget *pare
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton *print =
-        app::ui::button(this, QStringLiteral("Button2"), QStringLiteral("Vytiskni vlastní kartu"));
-    QPushButton *back = app::ui::button(this, QStringLiteral("Button1"), QStringLiteral("Zpět"));
-    connect(print, &QPushButton::clicked, this, [this] { act([this] { this->print(); }); });
-    connect(back, &QPushButton::clicked, this, [this] { act([this] { this->back(); }); });
-    buttons->addWidget(print);
-    buttons->addWidget(back);
+    buttons->addWidget(actionButton(QStringLiteral("Button2"), QStringLiteral("Vytiskni vlastní kartu"),
+                                    [this] { this->print(); }));
+    buttons->addWidget(
+        actionButton(QStringLiteral("Button1"), QStringLiteral("Zpět"), [this] { this->back(); }));
 
     auto *root = new QVBoxLayout(this);
     root->addLayout(top);
@@ -135,7 +125,7 @@ AnimalCard::AnimalCard(app::AppContext &ctx, const CardSpec &spec, QWidget *pare
     root->addLayout(buttons);
 
     new app::BareSurface(
-        this, [this] { save(); }, m_spec.groupBoxesSave);
+        this, [this] { m_fields->save(false); }, m_spec.groupBoxesSave);
     fixSizeAndCentre();
 }
 
@@ -163,20 +153,10 @@ void AnimalCard::activate()
     setWindowTitle(m_spec.captionPrefix + m_number);
 }
 
-void AnimalCard::save(bool report)
-{
-    try {
-        m_fields->save();
-    } catch (const store::Error &) {
-        if (report)
-            throw;
-    }
-}
-
 void AnimalCard::print()
 {
     // Stored first: the printout shows what the card shows, and the card re-reads it after the preview.
-    save(true);
+    m_fields->save();
     reports::Report &r = context().reports->get(QStringLiteral("TQuickReport9"));
     r.setQuery(statement());
     r.setCaption(QStringLiteral("QRLabel1"), m_spec.reportHeading);
@@ -185,7 +165,7 @@ void AnimalCard::print()
 
 void AnimalCard::back()
 {
-    leave([this] { save(true); }, [this] { m_query->close(); });
+    leave([this] { m_fields->save(); }, [this] { m_query->close(); });
 }
 
 void AnimalCard::reject()

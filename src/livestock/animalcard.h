@@ -41,8 +41,6 @@ public:
     ~AnimalCard() override;
 
     store::Query &query() { return *m_query; }
-    // Stores what was typed; a failure is thrown when `report` is set, swallowed otherwise.
-    void save(bool report = false);
     void print();
     void back();
 

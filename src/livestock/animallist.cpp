@@ -108,6 +108,8 @@ bool AnimalList::autoPost(bool report)
 
 void AnimalList::issue()
 {
+    // A typed animal whose number is filled is stored rather than lost with the old result.
+    autoPost();
     m_query->setText({m_base, m_order, m_filter});
     m_query->open();
 }
@@ -123,8 +125,6 @@ void AnimalList::sortBy(const QString &orderClause)
     m_order = orderClause;
     if (orderClause.isEmpty())
         m_filter = store::QueryLine(QString());
-    // A typed animal whose number is filled is stored rather than lost with the old result.
-    autoPost();
     issue();
     m_insert->setEnabled(orderClause.isEmpty());
 }
@@ -138,7 +138,6 @@ void AnimalList::search()
     }
     m_filter = store::matchLine(kKey, text);
     m_order.clear();
-    autoPost();
     issue();
     for (QPushButton *b : m_sortButtons)
         b->setEnabled(false);
@@ -147,7 +146,6 @@ void AnimalList::search()
 void AnimalList::showAll()
 {
     m_filter = store::QueryLine(QString());
-    autoPost();
     issue();
     for (QPushButton *b : m_sortButtons)
         b->setEnabled(true);

@@ -40,15 +40,7 @@ MachineCard::MachineCard(app::AppContext &ctx, QWidget *parent)
 
     auto field = [this](QGridLayout *grid, int row, const QString &label, const QString &name, int chars,
                         bool editable = true) {
-        QLabel *l = app::ui::label(this, QString(), label);
-        auto *edit = new QLineEdit(this);
-        m_fields->bind(edit, name);
-        edit->setAccessibleName(label);
-        edit->setEnabled(editable);
-        l->setBuddy(edit);
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(u'0') * chars + 12);
-        grid->addWidget(l, row, 0, Qt::AlignRight);
-        grid->addWidget(edit, row, 1);
+        m_fields->addField(grid, row, 0, label, name, chars)->setEnabled(editable);
     };
 
     auto *top = new QGridLayout;
@@ -68,9 +60,8 @@ MachineCard::MachineCard(app::AppContext &ctx, QWidget *parent)
     auto *photoColumn = new QVBoxLayout;
     photoColumn->addWidget(app::ui::label(this, QStringLiteral("Label12"), QStringLiteral("Foto:")));
     photoColumn->addWidget(m_photo, 1);
-    QPushButton *removePhoto =
-        app::ui::button(this, QStringLiteral("Button3"), QStringLiteral("Odstraňit obrázek"));
-    photoColumn->addWidget(removePhoto);
+    photoColumn->addWidget(actionButton(QStringLiteral("Button3"), QStringLiteral("Odstraňit obrázek"),
+                                        [this] { this->removePhoto(); }));
 
     auto *upper = new QHBoxLayout;
     upper->addLayout(left);
@@ -87,11 +78,10 @@ MachineCard::MachineCard(app::AppContext &ctx, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton *print =
-        app::ui::button(this, QStringLiteral("Button2"), QStringLiteral("Vytiskni kartu stroje:"));
-    QPushButton *back = app::ui::button(this, QStringLiteral("Button1"), QStringLiteral("Zpět"));
-    buttons->addWidget(print);
-    buttons->addWidget(back);
+    buttons->addWidget(actionButton(QStringLiteral("Button2"), QStringLiteral("Vytiskni kartu stroje:"),
+                                    [this] { this->print(); }));
+    buttons->addWidget(
+        actionButton(QStringLiteral("Button1"), QStringLiteral("Zpět"), [this] { this->back(); }));
 
     auto *root = new QVBoxLayout(this);
     root->addLayout(upper);
@@ -99,13 +89,10 @@ MachineCard::MachineCard(app::AppContext &ctx, QWidget *parent)
     root->addSpacing(8);
     root->addLayout(buttons);
 
-    connect(removePhoto, &QPushButton::clicked, this, [this] { act([this] { this->removePhoto(); }); });
-    connect(print, &QPushButton::clicked, this, [this] { act([this] { this->print(); }); });
-    connect(back, &QPushButton::clicked, this, [this] { act([this] { this->back(); }); });
     connect(m_photo, &PhotoField::clicked, this, [this] { act([this] { loadPhoto(); }); });
     connect(m_photo, &PhotoField::pasteRequested, this, [this] { act([this] { pastePhoto(); }); });
     connect(m_photo, &PhotoField::copyRequested, this, [this] { act([this] { copyPhoto(); }); });
-    new app::BareSurface(this, [this] { save(); });
+    new app::BareSurface(this, [this] { m_fields->save(false); });
     fixSizeAndCentre();
 }
 
@@ -130,16 +117,6 @@ void MachineCard::activate()
 void MachineCard::showPhoto()
 {
     m_photo->setPhoto(m_query->fieldPicture(kPhoto));
-}
-
-void MachineCard::save(bool report)
-{
-    try {
-        m_fields->save();
-    } catch (const store::Error &) {
-        if (report)
-            throw;
-    }
 }
 
 void MachineCard::loadPhoto()
@@ -190,7 +167,7 @@ void MachineCard::removePhoto()
 void MachineCard::print()
 {
     // Stored first: the printout shows what the card shows, and the card re-reads it after the preview.
-    save(true);
+    m_fields->save();
     reports::Report &r = context().reports->get(QStringLiteral("TQuickReport16"));
     r.setQuery(statement());
     preview(r);
@@ -198,7 +175,7 @@ void MachineCard::print()
 
 void MachineCard::back()
 {
-    leave([this] { save(true); }, [this] { m_query->close(); });
+    leave([this] { m_fields->save(); }, [this] { m_query->close(); });
 }
 
 } // namespace machines

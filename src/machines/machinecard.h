@@ -26,8 +26,6 @@ public:
 
     store::Query &query() { return *m_query; }
 
-    // Stores what was typed or pasted; a failure is thrown when `report` is set, swallowed otherwise.
-    void save(bool report = false);
     void loadPhoto();
     void pastePhoto();
     void copyPhoto();

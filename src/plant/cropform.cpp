@@ -104,8 +104,8 @@ CropForm::CropForm(app::AppContext &ctx, QWidget *parent)
         f.setBold(true);
         l->setFont(f);
     }
-    QPushButton *backButton = app::ui::button(this, QStringLiteral("Button1"), s("Zpět do hlavní nabídky"));
-    connect(backButton, &QPushButton::clicked, this, [this] { act([this] { back(); }); });
+    QPushButton *backButton =
+        actionButton(QStringLiteral("Button1"), s("Zpět do hlavní nabídky"), [this] { back(); });
     layout->addWidget(sowingCaption);
     layout->addWidget(m_sowing);
     layout->addWidget(separator(this));

@@ -85,8 +85,8 @@ std::vector<TableDef> build()
                                 money("porizovaci_cena"), text("pneu_predni", 10), text("pneu_zadni", 10),
                                 text("tech_parametry_rozmery", 90), text("barva", 15), text("Poznamka1", 90),
                                 text("Poznamka2", 90), text("Poznamka3", 90), picture("foto")});
-    shared(s("chemicka_ochrana"), {date("datum"), text("nazev", 20), quantityText("mnozstvi"),
-                                   money("cena"), text("poznamka", 200)});
+    shared(s("chemicka_ochrana"), {date("datum"), text("nazev", 20), quantityText("mnozstvi"), money("cena"),
+                                   text("poznamka", 200)});
     shared(s("org_hnuj_sklad"), {date("datum"), text("odkud", 30), text("kam", 30), number("pocet_fur")});
     shared(s("org_hnuj_aplikace"),
            {date("datum"), text("pozemek", 20), number("mnozstvi"), text("poznamka", 200)});
@@ -119,11 +119,10 @@ std::vector<TableDef> build()
                                 number("pocet_hodin"), money("faktur_cena")});
     yearly(s("mocka"), {date("datum"), number("mnozstvi"), text("pozemek", 20), text("poznamka", 200)});
     for (const char *crop : kCrops) {
-        yearly(s("form1_") + s(crop),
-               {date("datum"), text("parcelni_c", 20), number("vymera"), text("osivo", 50),
-                quantityText("mnozstvi"), text("poznamka", 200)});
-        yearly(s("form2_") + s(crop), {date("datum"), text("cim", 50), quantityText("mnozstvi"),
-                                       text("parcelni_c", 20)});
+        yearly(s("form1_") + s(crop), {date("datum"), text("parcelni_c", 20), number("vymera"),
+                                       text("osivo", 50), quantityText("mnozstvi"), text("poznamka", 200)});
+        yearly(s("form2_") + s(crop),
+               {date("datum"), text("cim", 50), quantityText("mnozstvi"), text("parcelni_c", 20)});
     }
     yearly(s("prijem"), {date("datum"), money("prijem"), text("od_koho", 60), text("vec", 50)});
     yearly(s("vydej"), {date("datum"), money("vydej"), text("komu", 60), text("vec", 50)});

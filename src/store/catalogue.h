@@ -12,7 +12,7 @@ enum class FieldType { Date, Number, Money, Text, Picture };
 struct FieldDef {
     QString name; // exactly as catalogued (case kept: Datum_a_misto_nakupu, Poznamka1)
     FieldType type;
-    int width = 0; // characters, for Text only
+    int width = 0;           // characters, for Text only
     bool widthStated = true; // false for the few texts whose width was never given (stored with a default)
 };
 

@@ -284,6 +284,11 @@ void Query::requireWritable() const
                         "Seřazený výpis ani součet nelze měnit. Pro úpravy zobrazte tabulku %1 bez řazení.")
                         .arg(m_table->fileName),
                     m_table->fileName);
+    requireFileWritable();
+}
+
+void Query::requireFileWritable() const
+{
     if (m_table->readOnly)
         throw Error(
             Kind::ReadOnlyFile,
@@ -327,18 +332,8 @@ void Query::storePending()
     TableFile &t = *m_table;
     m_db.ensureCurrent(t);
     if (m_state == State::Insert) {
-        QList<QByteArray> names, marks;
-        for (int c : m_tableColumns) {
-            names << sqlIdentifier(t.columns[size_t(c)].name);
-            marks << "?";
-        }
-        const QByteArray sql = names.isEmpty()
-                                   ? "INSERT INTO " + sqlIdentifier(t.innerName) + " DEFAULT VALUES"
-                                   : "INSERT INTO " + sqlIdentifier(t.innerName) + " (" + names.join(", ") +
-                                         ") VALUES (" + marks.join(", ") + ")";
-        Stmt stmt(t, sql, kStore);
-        for (size_t c = 0; c < m_columns.size(); ++c)
-            stmt.check(bindValue(stmt.get(), int(c) + 1, m_columns[c].type, cell(m_current, int(c))));
+        Stmt stmt(t, insertStatement(sqlIdentifier(t.innerName)), kStore);
+        stmt.check(bindPendingRow(stmt.get()));
         stmt.step();
         ++t.writes;
         m_rowids[m_current] = sqlite3_last_insert_rowid(t.db);
@@ -368,6 +363,27 @@ void Query::storePending()
     m_modified = false;
     m_original.clear();
     Q_EMIT stored();
+}
+
+QByteArray Query::insertStatement(const QByteArray &table) const
+{
+    QList<QByteArray> names, marks;
+    for (int c : m_tableColumns) {
+        names << sqlIdentifier(m_table->columns[size_t(c)].name);
+        marks << "?";
+    }
+    return names.isEmpty()
+               ? "INSERT INTO " + table + " DEFAULT VALUES"
+               : "INSERT INTO " + table + " (" + names.join(", ") + ") VALUES (" + marks.join(", ") + ")";
+}
+
+int Query::bindPendingRow(sqlite3_stmt *st) const
+{
+    for (size_t c = 0; c < m_columns.size(); ++c)
+        if (const int rc = bindValue(st, int(c) + 1, m_columns[c].type, cell(m_current, int(c)));
+            rc != SQLITE_OK)
+            return rc;
+    return SQLITE_OK;
 }
 
 void Query::append()

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+struct sqlite3_stmt;
+
 namespace store {
 
 class Database;
@@ -98,6 +100,11 @@ private:
     int requireField(const QString &name) const;
     void requireOpen() const;
     void requireWritable() const;
+    void requireFileWritable() const; // the table file can be changed, whether this result can or not
+    // The INSERT of the pending new row into `table` (the inner table, qualified as the caller needs), and
+    // the binding of its values: SQLITE_OK or the first failing code.
+    QByteArray insertStatement(const QByteArray &table) const;
+    int bindPendingRow(sqlite3_stmt *st) const;
     void assign(int column, const QVariant &value);
     void dropPendingNewRow();
     void storePending();

@@ -1,6 +1,5 @@
 #include "transaction.h"
 
-#include "binding.h"
 #include "database.h"
 #include "error.h"
 #include "query.h"
@@ -131,12 +130,8 @@ void Transaction::commit()
                             QStringLiteral("Není co uložit: do tabulky %1 se právě nepřidává žádný záznam.")
                                 .arg(q.m_table->fileName),
                             q.m_table->fileName);
-        } else if (q.m_table->readOnly) {
-            throw Error(Kind::ReadOnlyFile,
-                        QStringLiteral(
-                            "Tabulka %1 je jen pro čtení, změny nelze uložit. Zkontrolujte práva k souboru.")
-                            .arg(q.m_table->fileName),
-                        q.m_table->fileName);
+        } else {
+            q.requireFileWritable();
         }
         m_db.ensureCurrent(*q.m_table);
     }
@@ -173,18 +168,8 @@ void Transaction::commit()
         const TableFile &t = *q.m_table;
         const QByteArray table = schemaOf[t.fileName] + '.' + sqlIdentifier(t.innerName);
         if (c.rowid == 0) {
-            QList<QByteArray> names, marks;
-            for (int col : q.m_tableColumns) {
-                names << sqlIdentifier(t.columns[size_t(col)].name);
-                marks << "?";
-            }
-            const QByteArray sql = names.isEmpty() ? "INSERT INTO " + table + " DEFAULT VALUES"
-                                                   : "INSERT INTO " + table + " (" + names.join(", ") +
-                                                         ") VALUES (" + marks.join(", ") + ")";
-            Step insert(connection, sql, t.fileName, QStringLiteral("uložení záznamu"));
-            for (size_t col = 0; col < q.m_columns.size(); ++col)
-                insert.check(bindValue(insert.get(), int(col) + 1, q.m_columns[col].type,
-                                       q.cell(q.m_current, int(col))));
+            Step insert(connection, q.insertStatement(table), t.fileName, QStringLiteral("uložení záznamu"));
+            insert.check(q.bindPendingRow(insert.get()));
             insert.run();
             inserted[i] = sqlite3_last_insert_rowid(connection.get());
         } else {
