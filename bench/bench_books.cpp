@@ -74,11 +74,17 @@ int nextRow(int current, int count)
     return (current + 7919) % count;
 }
 
-// An opening later in the run: the connection is open and the totals of the unchanged table are remembered.
-void BM_BookOpen(benchmark::State &state)
+// Opens and closes the book on every iteration; `firstTime`: after dropping the table's connection, with the
+// clock stopped.
+void bookOpen(benchmark::State &state, bool firstTime)
 {
     Shell &s = shell();
     for (auto _ : state) {
+        if (firstTime) {
+            state.PauseTiming();
+            s.db.forget(QStringLiteral("phm_nakup2004"));
+            state.ResumeTiming();
+        }
         auto book = s.open();
         const bool opened = book->query().isOpen();
         book.reset();
@@ -89,25 +95,18 @@ void BM_BookOpen(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
+
+// An opening later in the run: the connection is open and the totals of the unchanged table are remembered.
+void BM_BookOpen(benchmark::State &state)
+{
+    bookOpen(state, false);
+}
 BENCHMARK(BM_BookOpen)->Unit(benchmark::kMillisecond);
 
 // The first opening in a run: a new connection to the table, nothing remembered of its totals yet.
 void BM_BookOpenFirst(benchmark::State &state)
 {
-    Shell &s = shell();
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.db.forget(QStringLiteral("phm_nakup2004"));
-        state.ResumeTiming();
-        auto book = s.open();
-        const bool opened = book->query().isOpen();
-        book.reset();
-        if (!opened || !s.dialogs.errors.isEmpty()) {
-            state.SkipWithError("the book did not open its table");
-            break;
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * kRows);
+    bookOpen(state, true);
 }
 BENCHMARK(BM_BookOpenFirst)->Unit(benchmark::kMillisecond);
 
