@@ -34,16 +34,21 @@ QLineEdit *BoundFields::addField(QGridLayout *grid, int row, int column, const Q
     return edit;
 }
 
+bool BoundFields::hasRecord() const
+{
+    return m_query.isOpen() && !m_query.isEmpty();
+}
+
 void BoundFields::load()
 {
-    m_hasRecord = m_query.isOpen() && !m_query.isEmpty();
+    const bool record = hasRecord();
     for (Binding &b : m_bindings) {
         const int column = m_query.fieldIndex(b.field);
         if (column >= 0 && m_query.field(column).type == store::FieldType::Text)
             b.edit->setMaxLength(m_query.field(column).width);
-        b.edit->setText(m_hasRecord ? m_query.fieldText(b.field) : QString());
+        b.edit->setText(record ? m_query.fieldText(b.field) : QString());
         b.edit->setCursorPosition(0);
-        b.edit->setReadOnly(!m_hasRecord);
+        b.edit->setReadOnly(!record);
         b.typed = false;
     }
 }
@@ -66,7 +71,7 @@ void BoundFields::save(bool report)
 void BoundFields::store()
 {
     // A picture put into the row counts as a change as much as typed text does.
-    if (!m_hasRecord || (!isTyped() && !m_query.isModified()))
+    if (!hasRecord() || (!isTyped() && !m_query.isModified()))
         return;
     for (const Binding &b : m_bindings)
         if (b.typed)

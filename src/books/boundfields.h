@@ -31,7 +31,7 @@ public:
     // no record to change, and none is made.
     void load();
     bool isTyped() const;
-    bool hasRecord() const { return m_hasRecord; }
+    bool hasRecord() const;
 
     // Assigns what was typed and stores the row; with nothing typed or assigned nothing is stored. A failure
     // (a text that is no date, an engine failure) is thrown as store::Error when `report` is set and
@@ -48,7 +48,6 @@ private:
     };
     store::Query &m_query;
     std::vector<Binding> m_bindings;
-    bool m_hasRecord = false;
 };
 
 } // namespace books
