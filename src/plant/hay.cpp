@@ -1,5 +1,7 @@
 #include "hay.h"
 
+#include "plantbooks.h"
+
 #include "app/appcontext.h"
 #include "app/screenregistry.h"
 #include "app/workspace.h"
@@ -8,7 +10,6 @@
 #include "books/recordbook.h"
 #include "reports/report.h"
 #include "store/query.h"
-#include "store/values.h"
 
 #include <QLabel>
 
@@ -51,11 +52,9 @@ BookSpec baleStore(const QString &issued)
         panel.context().dialogs.informationBox(&panel.screen(),
                                                QStringLiteral("Celkem se vydalo: ") + issued);
     };
-    const auto issuedNumber = store::parseNumber(issued);
-    const qint64 issuedWhole = issuedNumber ? store::roundHalfEven(*issuedNumber) : 0;
-    spec.afterRefresh = [issuedWhole](BookPanel &panel) {
+    spec.afterRefresh = [issued](BookPanel &panel) {
         panel.valueLabel(QStringLiteral("Label6"))
-            ->setText(QString::number(panel.wholeValue(QStringLiteral("Label5")) - issuedWhole));
+            ->setText(stockText(panel.valueLabel(QStringLiteral("Label5"))->text(), issued));
     };
     spec.printSetup = [](BookPanel &panel, reports::Report &r) {
         r.setCaption(QStringLiteral("QRLabel3"), panel.context().workspace.hayTitle);
@@ -107,8 +106,8 @@ BookSpec haylage()
     spec.blankKeyEmpty = true;
     spec.afterRefresh = [](BookPanel &panel) {
         panel.valueLabel(QStringLiteral("Label8"))
-            ->setText(QString::number(panel.wholeValue(QStringLiteral("Label5")) -
-                                      panel.wholeValue(QStringLiteral("Label6"))));
+            ->setText(stockText(panel.valueLabel(QStringLiteral("Label5"))->text(),
+                                panel.valueLabel(QStringLiteral("Label6"))->text()));
     };
     spec.printSetup = [](BookPanel &panel, reports::Report &r) {
         r.setCaption(QStringLiteral("QRLabel14"), panel.valueLabel(QStringLiteral("Label8"))->text());

@@ -33,13 +33,11 @@ BookSpec shared(BookSpec spec)
     return spec;
 }
 
-// The current stock of a crop store: what went in less what was issued, each total as its nearest whole
-// number (a fractional total must not count as nothing).
 void currentStock(BookPanel &book)
 {
     book.valueLabel(QStringLiteral("Label8"))
-        ->setText(QString::number(book.wholeValue(QStringLiteral("Label6")) -
-                                  book.wholeValue(QStringLiteral("Label7"))));
+        ->setText(stockText(book.valueLabel(QStringLiteral("Label6"))->text(),
+                            book.valueLabel(QStringLiteral("Label7"))->text()));
 }
 
 BookSpec cropStore()
@@ -84,6 +82,13 @@ QString cropTitle(const QString &storeTable)
         if (storeTable == QLatin1String(table))
             return s(title);
     return s("Sklad");
+}
+
+QString stockText(const QString &storedTotal, const QString &issuedTotal)
+{
+    const auto total = [](const QString &text) { return store::parseNumber(text).value_or(0.0); };
+    // numberText keeps 15 significant digits, so 10,1 - 7,6 reads 2,5 as the printed report has it.
+    return store::numberText(total(storedTotal) - total(issuedTotal));
 }
 
 std::vector<BookSpec> plantBooks()
