@@ -34,6 +34,18 @@ bool allDigits(const QString &s)
     return true;
 }
 
+// The year of a two-digit year nearest to `thisYear`; a tie goes to the past, as records mostly tell what
+// has happened rather than what is planned.
+int nearestYear(int twoDigits, int thisYear)
+{
+    const int inThisCentury = thisYear - thisYear % 100 + twoDigits;
+    if (inThisCentury - thisYear >= 50)
+        return inThisCentury - 100;
+    if (thisYear - inThisCentury > 50)
+        return inThisCentury + 100;
+    return inThisCentury;
+}
+
 QString quoted(const QString &text)
 {
     return QStringLiteral("„%1“").arg(text);
@@ -82,7 +94,7 @@ std::optional<QDate> parseDate(const QString &text, const QDate &today)
         numbers[i] = part.toInt();
         if (i == 2) {
             if (part.size() == 2)
-                numbers[2] += today.year() / 100 * 100;
+                numbers[2] = nearestYear(numbers[2], today.year());
             else if (part.size() != 4)
                 return std::nullopt;
         }

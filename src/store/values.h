@@ -19,7 +19,9 @@ QString numberText(double value, const QLocale &locale = QLocale());
 QString dateText(const QDate &date);
 
 // Date entry: "5.9.2004", "5.9" (the current calendar year of `today`), a trailing dot and blanks after the
-// dots tolerated ("5. 9. 2004"), a two-digit year taken in this century. nullopt when the text is no date.
+// dots tolerated ("5. 9. 2004"). A two-digit year is taken in the century that puts it nearest to the year
+// of `today`, a tie in the past: in 2026 "99" is 1999, "50" is 2050, "76" is 1976. nullopt when the text
+// is no date.
 std::optional<QDate> parseDate(const QString &text, const QDate &today = QDate::currentDate());
 
 // Number entry: "," or "." as decimal separator, blanks (also no-break spaces) between digit groups, an

@@ -56,7 +56,6 @@ private Q_SLOTS:
         QTest::newRow("blanks after dots") << "5. 9. 2004" << QDate(2004, 9, 5);
         QTest::newRow("leading zeros") << "05.09.2004" << QDate(2004, 9, 5);
         QTest::newRow("surrounding blanks") << " 5.9.2004 " << QDate(2004, 9, 5);
-        QTest::newRow("two-digit year") << "5.9.04" << QDate(year / 100 * 100 + 4, 9, 5);
         QTest::newRow("leap day") << "29.2.2004" << QDate(2004, 2, 29);
         QTest::newRow("year below 1000") << "29.2.0404." << QDate(404, 2, 29);
         QTest::newRow("no 31 February") << "31.2.2004" << QDate();
@@ -80,6 +79,41 @@ private Q_SLOTS:
             QCOMPARE(parseDate(dateText(*parsed)),
                      parsed); // what is shown can be typed back (found by fuzzing)
         }
+    }
+
+    // A two-digit year in the century nearest to today, a tie in the past; a day and month alone keep this
+    // year, whatever the century rule would say.
+    void twoDigitYears_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("expected");
+        const QDate spring2026(2026, 3, 1);
+        QTest::newRow("last century") << spring2026 << "5.9.99" << QDate(1999, 9, 5);
+        QTest::newRow("this year") << spring2026 << "5.9.26" << QDate(2026, 9, 5);
+        QTest::newRow("early this century") << spring2026 << "5.9.04" << QDate(2004, 9, 5);
+        QTest::newRow("turn of the century") << spring2026 << "1.1.00" << QDate(2000, 1, 1);
+        QTest::newRow("24 ahead, not 76 back") << spring2026 << "5.9.50" << QDate(2050, 9, 5);
+        QTest::newRow("49 ahead") << spring2026 << "5.9.75" << QDate(2075, 9, 5);
+        QTest::newRow("tie goes to the past") << spring2026 << "5.9.76" << QDate(1976, 9, 5);
+        QTest::newRow("49 back") << spring2026 << "5.9.77" << QDate(1977, 9, 5);
+        QTest::newRow("leading zeros, trailing dot") << spring2026 << "05.09.09." << QDate(2009, 9, 5);
+        QTest::newRow("next century") << QDate(2090, 6, 1) << "5.9.10" << QDate(2110, 9, 5);
+        QTest::newRow("century not yet turned") << QDate(2001, 1, 1) << "31.12.99" << QDate(1999, 12, 31);
+        QTest::newRow("tie at the turn") << QDate(2000, 1, 1) << "5.9.50" << QDate(1950, 9, 5);
+        QTest::newRow("leap day of the chosen century") << spring2026 << "29.2.00" << QDate(2000, 2, 29);
+        QTest::newRow("day.month keeps this year") << QDate(2090, 6, 1) << "5.9" << QDate(2090, 9, 5);
+    }
+    void twoDigitYears()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, text);
+        QFETCH(QDate, expected);
+        const auto parsed = parseDate(text, today);
+        QCOMPARE(parsed.value_or(QDate()), expected);
+        // A date field stores by the same rule.
+        if (expected.isValid())
+            QCOMPARE(valueFromText(FieldDef{"datum", FieldType::Date, 0}, text, today).toDate(), expected);
     }
 
     void numberEntry_data()
