@@ -1,5 +1,7 @@
 #include "baresurface.h"
 
+#include "action.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -49,7 +51,9 @@ bool BareSurface::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::MouseMove) {
         const auto *me = static_cast<QMouseEvent *>(event);
-        if (isBare(m_window, me->position().toPoint(), m_groupBoxesToo))
+        // A value still in an open cell is part of the row the rule stores; one that cannot be taken keeps
+        // the row pending, silently, as every failed automatic store does.
+        if (isBare(m_window, me->position().toPoint(), m_groupBoxesToo) && commitOpenCells(m_window, true))
             m_onMove();
     }
     return false;

@@ -221,6 +221,8 @@ void MainWindow::buildMenuBar()
 
 void MainWindow::loadYear()
 {
+    if (!mayAct(this))
+        return;
     runAction(m_ctx.dialogs, this, [this] {
         const YearLoadResult r = app::loadYear(m_ctx, this, m_yearEdit->text());
         if (!r.valid)
@@ -237,6 +239,8 @@ void MainWindow::loadYear()
 
 void MainWindow::quarterPrompt()
 {
+    if (!mayAct(this))
+        return;
     m_ws.selectedQuarter.clear();
     const QStringList accepted = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                   QStringLiteral("4"), QStringLiteral("x")};
@@ -250,6 +254,9 @@ void MainWindow::quarterPrompt()
 
 void MainWindow::open(const QString &control)
 {
+    // An assistive tool can press a menu button while a screen or box is open over the menu.
+    if (!mayAct(this))
+        return;
     QString screen = control;
     for (const Destination &d : navigation())
         if (d.control == control) {

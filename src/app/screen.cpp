@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <memory>
 
 namespace app {
@@ -37,8 +38,39 @@ QPushButton *Screen::actionButton(const QString &name, const QString &caption,
                                   const std::function<void()> &action)
 {
     QPushButton *b = ui::button(this, name, caption);
-    connect(b, &QPushButton::clicked, this, [this, action] { act(action); });
+    connect(b, &QPushButton::clicked, this, [this, action] { userAction(action); });
     return b;
+}
+
+bool Screen::userAction(const std::function<void()> &action)
+{
+    if (!mayAct(this) || !commitOpenCells(this, false))
+        return false;
+    return act(action);
+}
+
+void Screen::addKey(QPushButton *button, const QKeySequence &key, QWidget *scope)
+{
+    auto *shortcut = new QShortcut(key, scope ? scope : this);
+    shortcut->setContext(scope ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled() && button->isVisible())
+            button->click();
+    });
+    const QString name = key == backKey()     ? QStringLiteral("Alt+šipka vlevo")
+                         : key == insertKey() ? QStringLiteral("Insert")
+                                              : key.toString(QKeySequence::PortableText);
+    button->setToolTip(QStringLiteral("Klávesa: %1").arg(name));
+}
+
+QKeySequence Screen::insertKey()
+{
+    return QKeySequence(Qt::Key_Insert);
+}
+
+QKeySequence Screen::backKey()
+{
+    return QKeySequence(Qt::AltModifier | Qt::Key_Left);
 }
 
 void Screen::becomeActive()

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 
+class QKeySequence;
 class QPushButton;
 
 namespace reports {
@@ -31,9 +32,20 @@ public:
     // Runs one user action: failures go to the default error display.
     bool act(const std::function<void()> &action);
 
+    // A user action: refused while a box of the program stands over the screen; the grids' open cells are
+    // committed first (a text that cannot be taken stops it with a message); then as act().
+    bool userAction(const std::function<void()> &action);
+
     // A button of this screen whose click runs `action` as one user action.
     QPushButton *actionButton(const QString &name, const QString &caption,
                               const std::function<void()> &action);
+
+    // A key that presses `button` (when it is enabled), named in the button's tooltip. With `scope`, only
+    // while the focus is within it (one of two books in a window).
+    void addKey(QPushButton *button, const QKeySequence &key, QWidget *scope = nullptr);
+    // The keys every grid screen uses: a new row, and the back button.
+    static QKeySequence insertKey();
+    static QKeySequence backKey();
 
     // Shows the preview of a filled report, then runs the becoming-active step again.
     void preview(const reports::Report &report);

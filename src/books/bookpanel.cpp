@@ -69,6 +69,7 @@ void BookPanel::build(const QString &gridName)
     m_insert = addButton(m_spec.insert, [this] { insert(); });
     m_delete = addButton(m_spec.remove, [this] { remove(); });
     m_insert->setStyleSheet(QStringLiteral("color: green;"));
+    m_screen.addKey(m_insert, app::Screen::insertKey(), this);
     editLayout->addWidget(m_insert);
     editLayout->addWidget(m_delete);
 

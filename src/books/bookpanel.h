@@ -40,6 +40,7 @@ public:
     app::Screen &screen() const { return m_screen; }
     app::AppContext &context() const;
     store::Query &query() { return *m_query; }
+    DataGrid *grid() const { return m_grid; }
     QString tableName() const;
     QString unsortedLine() const { return QStringLiteral("select * from ") + tableName(); }
 

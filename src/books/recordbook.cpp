@@ -1,5 +1,7 @@
 #include "recordbook.h"
 
+#include "datagrid.h"
+
 #include "app/baresurface.h"
 #include "app/screenregistry.h"
 #include "app/ui.h"
@@ -23,6 +25,7 @@ RecordBook::RecordBook(app::AppContext &ctx, BookSpec spec, QWidget *parent)
     layout->addWidget(m_panel);
     QPushButton *backButton = actionButton(backSpec.name, backSpec.caption, [this] { back(); });
     m_panel->addBelowPrint(backButton);
+    addKey(backButton, backKey());
     new app::BareSurface(this, [this] { m_panel->autoPost(); });
     fixSizeAndCentre();
 }
@@ -30,8 +33,10 @@ RecordBook::RecordBook(app::AppContext &ctx, BookSpec spec, QWidget *parent)
 void RecordBook::activate()
 {
     const BookSpec &s = m_panel->spec();
-    if (s.captionOnActivate)
+    if (s.captionOnActivate) {
         setWindowTitle(s.captionOnActivate(context().workspace));
+        m_panel->grid()->setAccessibleName(windowTitle());
+    }
     m_panel->requery({m_panel->unsortedLine()});
     if (s.afterActivate)
         s.afterActivate(*m_panel);

@@ -70,6 +70,7 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     side->addWidget(actionButton("Button8", QStringLiteral("Zobraz všechny záznamy"), [this] { showAll(); }));
     m_insert = actionButton("Button9", QStringLiteral("Vlož nový záznam"), [this] { insert(); });
     m_insert->setStyleSheet(QStringLiteral("color: green;"));
+    addKey(m_insert, insertKey());
     side->addWidget(m_insert);
     side->addSpacing(12);
     side->addWidget(actionButton("Button11", QStringLiteral("Vytiskni seznam zvířat"), [this] { print(); }));
@@ -88,7 +89,9 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     countRow->addStretch();
     side->addLayout(countRow);
     side->addStretch();
-    side->addWidget(actionButton("Button6", QStringLiteral("Zpět"), [this] { back(); }));
+    QPushButton *backButton = actionButton("Button6", QStringLiteral("Zpět"), [this] { back(); });
+    addKey(backButton, backKey());
+    side->addWidget(backButton);
 
     auto *root = new QHBoxLayout(this);
     root->addWidget(m_grid, 1);
@@ -154,7 +157,6 @@ void AnimalList::showAll()
 void AnimalList::insert()
 {
     m_query->append();
-    m_grid->setFocus();
 }
 
 void AnimalList::openCard()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 class QWidget;
@@ -13,6 +14,9 @@ namespace livestock {
 
 // The livestock register's screens: the animal list, the two animal cards, pasture and removed animals.
 void registerScreens(app::ScreenRegistry &screens);
+
+// Czech headings of the register's columns, for the lists that show them (pasture, removed animals).
+QMap<QString, QString> columnTitles();
 
 // The list's refusal of a record without a number, for the card and for both transfers.
 QString noNumberMessage();

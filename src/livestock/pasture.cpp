@@ -1,5 +1,7 @@
 #include "pasture.h"
 
+#include "livestock.h"
+
 #include "app/dialogs.h"
 #include "app/workspace.h"
 #include "books/autopost.h"
@@ -26,6 +28,7 @@ PastureList::PastureList(app::AppContext &ctx, QWidget *parent)
 {
     m_query->setObjectName(QStringLiteral("Query1"));
     m_totals->setObjectName(QStringLiteral("Query2"));
+    m_query->setColumnTitles(columnTitles());
 
     auto *menu = new QMenuBar(this);
     auto entry = [this](QWidget *into, const char *name, const QString &text,
@@ -33,10 +36,10 @@ PastureList::PastureList(app::AppContext &ctx, QWidget *parent)
         auto *a = new QAction(text, into);
         a->setObjectName(QString::fromLatin1(name));
         into->addAction(a);
-        connect(a, &QAction::triggered, this, [this, fn] { act(fn); });
+        connect(a, &QAction::triggered, this, [this, fn] { userAction(fn); });
         return a;
     };
-    entry(menu, "MenuZpet", QStringLiteral("&Zpět"), [this] { back(); });
+    entry(menu, "MenuZpet", QStringLiteral("&Zpět"), [this] { back(); })->setShortcut(backKey());
     QMenu *sorting = menu->addMenu(QStringLiteral("&Řazení"));
     sorting->setObjectName(QStringLiteral("MenuRazeni"));
     entry(sorting, "MenuSeradPodleCisla", QStringLiteral("&Seřaď podle cv_čísla"),

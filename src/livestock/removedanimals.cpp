@@ -29,6 +29,7 @@ RemovedAnimals::RemovedAnimals(app::AppContext &ctx, QWidget *parent)
 {
     m_query->setObjectName(QStringLiteral("Query1"));
     m_totals->setObjectName(QStringLiteral("Query2"));
+    m_query->setColumnTitles(columnTitles());
     m_grid = new books::DataGrid(*m_query, ctx.dialogs, this);
     m_grid->setEditable(false);
     m_grid->setMinimumSize(640, 420);
@@ -64,7 +65,9 @@ RemovedAnimals::RemovedAnimals(app::AppContext &ctx, QWidget *parent)
     side->addWidget(m_edit);
     side->addWidget(m_save);
     side->addStretch();
-    side->addWidget(actionButton("Button1", QStringLiteral("Zpět"), [this] { back(); }));
+    QPushButton *backButton = actionButton("Button1", QStringLiteral("Zpět"), [this] { back(); });
+    addKey(backButton, backKey());
+    side->addWidget(backButton);
 
     auto *root = new QHBoxLayout(this);
     root->addWidget(m_grid, 1);

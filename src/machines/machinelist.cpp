@@ -43,6 +43,8 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
 {
     m_query->setObjectName(QStringLiteral("Query1"));
     m_count->setObjectName(QStringLiteral("Query2"));
+    m_query->setColumnTitles(
+        {{kKey, QStringLiteral("Stroj")}, {QStringLiteral("rok_vyroby"), QStringLiteral("Rok výroby")}});
     auto *grid = new books::DataGrid(*m_query, ctx.dialogs, this);
     grid->setMinimumSize(460, 420);
 
@@ -70,6 +72,7 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
     side->addWidget(heading("Label4", QStringLiteral("Editace:")));
     m_add = actionButton("Button6", QStringLiteral("Přidej záznam"), [this] { insert(); });
     m_delete = actionButton("Button7", QStringLiteral("Odstraň daný stroj"), [this] { remove(); });
+    addKey(m_add, insertKey());
     side->addWidget(m_add);
     side->addWidget(m_delete);
     side->addSpacing(10);
@@ -84,7 +87,10 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
     countRow->addStretch();
     side->addLayout(countRow);
     side->addStretch();
-    side->addWidget(actionButton("Button2", QStringLiteral("Zpět do hlavní nabídky"), [this] { back(); }));
+    QPushButton *backButton =
+        actionButton("Button2", QStringLiteral("Zpět do hlavní nabídky"), [this] { back(); });
+    addKey(backButton, backKey());
+    side->addWidget(backButton);
 
     auto *root = new QHBoxLayout(this);
     root->addWidget(grid, 1);

@@ -5,6 +5,7 @@
 #include "app/workspace.h"
 #include "books/bookbuilders.h"
 #include "books/bookpanel.h"
+#include "books/datagrid.h"
 #include "reports/report.h"
 #include "store/query.h"
 
@@ -99,6 +100,8 @@ CropForm::CropForm(app::AppContext &ctx, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     QLabel *sowingCaption = app::ui::label(this, QStringLiteral("Label1"), s("Osetí:"));
     QLabel *treatmentCaption = app::ui::label(this, QStringLiteral("Label2"), s("Chemické ošetření:"));
+    m_sowing->grid()->setAccessibleName(sowingCaption->text());
+    m_treatment->grid()->setAccessibleName(treatmentCaption->text());
     for (QLabel *l : {sowingCaption, treatmentCaption}) {
         QFont f = l->font();
         f.setBold(true);
@@ -106,6 +109,7 @@ CropForm::CropForm(app::AppContext &ctx, QWidget *parent)
     }
     QPushButton *backButton =
         actionButton(QStringLiteral("Button1"), s("Zpět do hlavní nabídky"), [this] { back(); });
+    addKey(backButton, backKey());
     layout->addWidget(sowingCaption);
     layout->addWidget(m_sowing);
     layout->addWidget(separator(this));

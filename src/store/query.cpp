@@ -555,6 +555,19 @@ QByteArray Query::fieldPicture(const QString &name) const
     return cell(m_current, c).toByteArray();
 }
 
+bool Query::isSameValue(int row, int column, const QVariant &value) const
+{
+    // Compared as shown: a value the cell already shows (an empty text on a NULL included) is no change,
+    // so opening and leaving a cell never rewrites a row, nor rounds a long number it holds.
+    const QVariant &old = cell(row, column);
+    if (old.isNull() || value.isNull())
+        return old.isNull() && value.isNull();
+    const FieldType type = m_columns[size_t(column)].type;
+    if (type == FieldType::Picture)
+        return old.toByteArray() == value.toByteArray();
+    return store::valueText(type, old) == store::valueText(type, value);
+}
+
 void Query::assign(int column, const QVariant &value)
 {
     requireWritable();
@@ -563,6 +576,8 @@ void Query::assign(int column, const QVariant &value)
                     QStringLiteral("Výpis tabulky %1 neobsahuje žádný záznam, do kterého by šlo psát.")
                         .arg(m_table->fileName),
                     m_table->fileName);
+    if (isSameValue(m_current, column, value))
+        return;
     if (m_state == State::Browse)
         edit();
     cell(m_current, column) = value;
@@ -623,11 +638,25 @@ QVariant Query::headerData(int section, Qt::Orientation orientation, int role) c
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < int(m_columns.size()) ? QVariant(m_columns[size_t(section)].name)
-                                                               : QVariant();
+        return section >= 0 && section < int(m_columns.size()) ? QVariant(columnTitle(section)) : QVariant();
     if (section == m_current && m_state == State::Insert)
         return QStringLiteral("*");
     return section == m_current ? QStringLiteral("▶") : QString();
+}
+
+void Query::setColumnTitles(const QMap<QString, QString> &titles)
+{
+    m_titles.clear();
+    for (auto it = titles.begin(); it != titles.end(); ++it)
+        m_titles.insert(it.key().toLower(), it.value());
+    if (!m_columns.empty())
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, int(m_columns.size()) - 1);
+}
+
+QString Query::columnTitle(int column) const
+{
+    const QString &name = m_columns[size_t(column)].name;
+    return m_titles.value(name.toLower(), name);
 }
 
 Qt::ItemFlags Query::flags(const QModelIndex &index) const
@@ -646,13 +675,16 @@ bool Query::setData(const QModelIndex &index, const QVariant &value, int role)
     if (role != Qt::EditRole || !index.isValid() || index.row() >= recordCount())
         return false;
     try {
+        const FieldDef &f = m_columns[size_t(index.column())];
+        const QVariant v = value.typeId() == QMetaType::QDate && f.type == FieldType::Date
+                               ? (value.toDate().isValid() ? value : QVariant())
+                               : valueFromText(f, value.toString());
+        // An editor closing over a cell it did not change is no edit, and moves nothing.
+        if (isSameValue(index.row(), index.column(), v))
+            return true;
         if (index.row() != m_current)
             moveTo(index.row());
-        const FieldDef &f = m_columns[size_t(index.column())];
-        if (value.typeId() == QMetaType::QDate && f.type == FieldType::Date)
-            assign(index.column(), value.toDate().isValid() ? value : QVariant());
-        else
-            setFieldText(f.name, value.toString());
+        assign(index.column(), v);
         return true;
     } catch (const Error &e) {
         Q_EMIT failed(e.message());

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QVariant>
 #include <memory>
 #include <vector>
@@ -72,6 +73,11 @@ public:
     qint64 fieldInt(const QString &name) const;                  // nearest, halves to even; null -> 0
     QByteArray fieldPicture(const QString &name) const;
 
+    // The heading a grid shows over a column: the field name unless a title is set for it (by field name,
+    // regardless of case). Kept across openings.
+    void setColumnTitles(const QMap<QString, QString> &titles);
+    QString columnTitle(int column) const;
+
     // Any row, without moving the current one (for printing): the value as stored, and as the grid shows it.
     const QVariant &value(int row, int column) const { return cell(row, column); }
     QString valueText(int row, int column) const;
@@ -105,6 +111,7 @@ private:
     // the binding of its values: SQLITE_OK or the first failing code.
     QByteArray insertStatement(const QByteArray &table) const;
     int bindPendingRow(sqlite3_stmt *st) const;
+    bool isSameValue(int row, int column, const QVariant &value) const;
     void assign(int column, const QVariant &value);
     void dropPendingNewRow();
     void storePending();
@@ -137,6 +144,7 @@ private:
     bool m_removing = false;          // a row is leaving the model
     std::vector<bool> m_assigned;     // result columns assigned in the pending row
     std::vector<QVariant> m_original; // the stored values of a row in edit mode
+    QMap<QString, QString> m_titles;  // column headings by lower-case field name
 };
 
 } // namespace store

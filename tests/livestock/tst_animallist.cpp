@@ -1,5 +1,12 @@
 #include "livestockfarm.h"
 #include "support/testmain.h"
+#include "support/typing.h"
+
+#include "books/datagrid.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QMessageBox>
 
 #include <sqlite3.h>
 
@@ -164,6 +171,46 @@ private Q_SLOTS:
             sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_close(other);
         });
+    }
+
+    // A new animal starts in its first column whichever column was used last; a date that is no date keeps
+    // its cell open, is told once the click is over, and a button pressed through the accessibility
+    // interface while a box of the program stands over the list does nothing (it used to crash).
+    void keyboardEntryAndBoxes()
+    {
+        Farm farm;
+        farm.animals({animal("SK", "SK7")});
+        farm.list([&](AnimalList &list) {
+            QVERIFY(testsupport::activate(list));
+            auto *grid = list.findChild<books::DataGrid *>("DBGrid1");
+            grid->setCurrentIndex(list.query().index(0, 1)); // "stat"
+            buttonOf(list, "Button9")->click();
+            QCOMPARE(grid->currentIndex(), list.query().index(1, 0));
+            testsupport::typeCells(list, {"CZ9", "CZ", "31.2.2004"});
+            grid->setFocus(); // leaves the cell: the date cannot be taken
+            QVERIFY(grid->openEditor());
+            QTRY_COMPARE(farm.dialogs.texts("default error").size(), 1);
+            QCOMPARE(QApplication::focusWidget(), grid->openEditor()); // back to be corrected
+            QCOMPARE(farm.stored("seznam_zvirat").size(), 1);
+
+            QMessageBox box(QMessageBox::Critical, "Chyba", "Zkouška", QMessageBox::Ok, &list);
+            box.open();
+            auto *back = QAccessible::queryAccessibleInterface(buttonOf(list, "Button6"));
+            back->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTest::qWait(300); // the press is animated
+            QVERIFY(list.isVisible());
+            box.close();
+            QVERIFY(testsupport::activate(list));
+            QVERIFY(grid->openEditor());
+            grid->openEditor()->setFocus();
+            QTest::keyClick(grid->openEditor(), Qt::Key_A, Qt::ControlModifier);
+            testsupport::type(list, "28.2.2004");
+            testsupport::press(list, Qt::Key_Return);
+            buttonOf(list, "Button6")->click();
+            QVERIFY(!list.isVisible());
+        });
+        QCOMPARE(farm.stored("seznam_zvirat", "cv_cislo, stat, dat_narozeni").last(),
+                 QString("CZ9|CZ|28.2.2004"));
     }
 };
 

@@ -54,7 +54,10 @@ struct Farm {
     }
 
     // The rows of a table as a second engine reads them: field texts joined by "|".
-    QStringList stored(const QString &table) const { return storedRows(dir.path(), table); }
+    QStringList stored(const QString &table, const QString &select = QStringLiteral("*")) const
+    {
+        return storedRows(dir.path(), table, select);
+    }
 };
 
 // A label's text and a button of a screen, found by their names.
