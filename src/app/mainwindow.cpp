@@ -5,6 +5,7 @@
 #include "action.h"
 #include "dialogs.h"
 #include "navigation.h"
+#include "placement.h"
 #include "screen.h"
 #include "screenregistry.h"
 #include "splash.h"
@@ -14,13 +15,11 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
@@ -37,6 +36,9 @@ QString s(const char *utf8)
 QGroupBox *box(QWidget *parent, const char *caption, QLayout *layout)
 {
     QGroupBox *g = ui::group(parent, s(caption));
+    // Groups nest three deep in the plant column: tight margins keep the menu within a laptop's height.
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(3);
     g->setLayout(layout);
     return g;
 }
@@ -68,10 +70,7 @@ MainWindow::MainWindow(store::Database &db, Dialogs &dialogs, const ScreenRegist
     for (QPushButton *b : m_sections)
         b->setEnabled(false);
 
-    adjustSize();
-    setFixedSize(sizeHint());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    fitAndCentre(this, Sizing::Fixed);
 }
 
 QPushButton *MainWindow::section(const QString &name, const QString &caption)
@@ -89,6 +88,8 @@ QWidget *MainWindow::buildMenu()
 {
     auto *central = new QWidget;
     auto *root = new QVBoxLayout(central);
+    root->setContentsMargins(9, 4, 9, 6);
+    root->setSpacing(4);
 
     QLabel *title = ui::label(central, QStringLiteral("Label1"), s("Hlavní nabídka"));
     QFont tf = title->font();

@@ -2,14 +2,13 @@
 
 #include "action.h"
 #include "dialogs.h"
+#include "placement.h"
 #include "screenregistry.h"
 #include "ui.h"
 
 #include "store/error.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <memory>
 
@@ -106,12 +105,7 @@ void showScreen(AppContext &ctx, const QString &className, QWidget *parent)
 
 void Screen::fixSizeAndCentre()
 {
-    adjustSize();
-    setFixedSize(sizeHint().expandedTo(size()));
-    const QScreen *s = (parentWidget() && parentWidget()->screen()) ? parentWidget()->screen()
-                                                                    : QGuiApplication::primaryScreen();
-    if (s)
-        move(s->availableGeometry().center() - rect().center());
+    fitAndCentre(this, Sizing::Fixed);
 }
 
 void Screen::showEvent(QShowEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 
@@ -23,6 +24,13 @@ public:
     {
         const auto it = m_factories.find(className);
         return it == m_factories.end() ? nullptr : it->second(ctx, parent);
+    }
+    QStringList classNames() const
+    {
+        QStringList names;
+        for (const auto &entry : m_factories)
+            names << entry.first;
+        return names;
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "splash.h"
 
+#include "placement.h"
 #include "workspace.h"
 
 #include <QLabel>
@@ -77,6 +78,7 @@ SplashWindow::SplashWindow(Workspace &ws, QWidget *parent) : QDialog(parent), m_
     name->setStyleSheet(QStringLiteral("color: red; background: transparent;"));
     name->setAlignment(Qt::AlignCenter);
     name->setGeometry(0, 168, 153, 26);
+    fitAndCentre(this, Sizing::Fixed);
 
     // The timer runs from creation: a second after it the window closes and the main window goes on.
     auto *timer = new QTimer(this);

@@ -21,6 +21,18 @@
 
 namespace books {
 
+namespace {
+
+// The button groups stand in one row with the statistics and the print column: tight enough that the
+// widest book still fits a laptop screen.
+void tighten(QBoxLayout *layout)
+{
+    layout->setContentsMargins(6, 3, 6, 3);
+    layout->setSpacing(4);
+}
+
+} // namespace
+
 BookPanel::BookPanel(app::Screen &screen, BookSpec spec, const QStringList &names, QWidget *parent)
     : QWidget(parent), m_screen(screen), m_spec(std::move(spec)),
       m_query(std::make_unique<store::Query>(screen.context().db)),
@@ -66,6 +78,7 @@ void BookPanel::build(const QString &gridName)
 
     auto *edit = app::ui::group(this, m_spec.editCaption);
     auto *editLayout = new QHBoxLayout(edit);
+    tighten(editLayout);
     m_insert = addButton(m_spec.insert, [this] { insert(); });
     m_delete = addButton(m_spec.remove, [this] { remove(); });
     m_insert->setStyleSheet(QStringLiteral("color: green;"));
@@ -75,6 +88,7 @@ void BookPanel::build(const QString &gridName)
 
     auto *sorting = app::ui::group(this, m_spec.sortCaption);
     auto *sortLayout = new QHBoxLayout(sorting);
+    tighten(sortLayout);
     for (const SortSpec &s : m_spec.sorts) {
         const QString field = s.field;
         sortLayout->addWidget(addButton(s.button, [this, field] { sort(field); }));
@@ -104,9 +118,11 @@ void BookPanel::build(const QString &gridName)
 
     auto *root = new QBoxLayout(
         m_spec.style == BookSpec::Style::GridLeft ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, this);
+    root->setContentsMargins(0, 0, 0, 0); // the window around the book has its own
     root->addWidget(m_grid, 1);
     m_controls = new QBoxLayout(m_spec.style == BookSpec::Style::GridLeft ? QBoxLayout::TopToBottom
                                                                           : QBoxLayout::LeftToRight);
+    m_controls->setSpacing(4);
     m_controls->addWidget(edit);
     m_controls->addWidget(sorting);
     m_controls->addLayout(statistics);

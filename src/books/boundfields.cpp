@@ -16,7 +16,20 @@ void BoundFields::bind(QLineEdit *edit, const QString &field)
     edit->setObjectName(field);
     m_bindings.push_back({edit, field});
     const size_t index = m_bindings.size() - 1;
-    connect(edit, &QLineEdit::textEdited, this, [this, index] { m_bindings[index].typed = true; });
+    // Any change of the text is typing, also text set through the accessibility interface (dictation, voice
+    // control), which never emits textEdited; load() and store() clear the mark after their own writes.
+    connect(edit, &QLineEdit::textChanged, this, [this, index] {
+        Binding &b = m_bindings[index];
+        if (b.edit->isEnabled() && !b.edit->isReadOnly())
+            b.typed = true;
+        else // a field the user cannot type into keeps showing what is stored
+            showStored(b);
+    });
+}
+
+void BoundFields::showStored(Binding &b)
+{
+    b.edit->setText(hasRecord() ? m_query.fieldText(b.field) : QString());
 }
 
 QLineEdit *BoundFields::addField(QGridLayout *grid, int row, int column, const QString &label,
@@ -46,7 +59,7 @@ void BoundFields::load()
         const int column = m_query.fieldIndex(b.field);
         if (column >= 0 && m_query.field(column).type == store::FieldType::Text)
             b.edit->setMaxLength(m_query.field(column).width);
-        b.edit->setText(record ? m_query.fieldText(b.field) : QString());
+        showStored(b);
         b.edit->setCursorPosition(0);
         b.edit->setReadOnly(!record);
         b.typed = false;
@@ -80,7 +93,7 @@ void BoundFields::store()
     // Show what was stored: "5.9" reads "5.9.2004" once saved.
     for (Binding &b : m_bindings) {
         if (b.typed && !b.edit->hasFocus())
-            b.edit->setText(m_query.fieldText(b.field));
+            showStored(b);
         b.typed = false;
     }
 }

@@ -39,13 +39,15 @@ public:
     void save(bool report = true);
 
 private:
-    void store();
-
     struct Binding {
         QLineEdit *edit;
         QString field;
         bool typed = false;
     };
+    void store();
+    // Shows the stored value of the current row (empty without a row).
+    void showStored(Binding &b);
+
     store::Query &m_query;
     std::vector<Binding> m_bindings;
 };

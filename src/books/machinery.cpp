@@ -27,6 +27,8 @@ void servicesSearch(BookPanel &book)
     edit->setObjectName(QStringLiteral("Edit1"));
     edit->setMaxLength(40);
     edit->setAccessibleName(s("Hledaný text"));
+    // Narrower than a line edit's default: it shares the row with every other control of the book.
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(u'x') * 13);
     auto search = [&book, edit] {
         const QString t = edit->text(); // as typed, no trimming
         if (t.isEmpty() || t == u" ") {

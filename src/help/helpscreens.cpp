@@ -4,6 +4,7 @@
 
 #include "app/dialogs.h"
 #include "app/icon.h"
+#include "app/placement.h"
 #include "app/screenregistry.h"
 #include "app/ui.h"
 
@@ -183,7 +184,7 @@ TextScreen::TextScreen(app::AppContext &ctx, const QString &className, const QSt
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->addWidget(edit);
-    resize(minimumSizeHint());
+    app::fitAndCentre(this, app::Sizing::Resizable);
 }
 
 QString AboutBox::webAddress()
@@ -242,9 +243,8 @@ bool AboutBox::eventFilter(QObject *watched, QEvent *event)
         // A move the link does not take reaches the window too: there it counts only beside the link.
         const auto *move = static_cast<QMouseEvent *>(event);
         setLinkHot(watched == m_link || m_link->geometry().contains(move->position().toPoint()));
-    }
-    else if (watched == m_link && event->type() == QEvent::MouseButtonRelease &&
-             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    } else if (watched == m_link && event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         context().dialogs.openUrl(webAddress()); // not waited for; a browser that does not start is no error
     return app::Screen::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #include "app/action.h"
 #include "app/baresurface.h"
+#include "app/placement.h"
 #include "app/screen.h"
 #include "app/screenregistry.h"
 #include "app/startup.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -107,6 +109,52 @@ private Q_SLOTS:
             screen.closeScreen();
             QVERIFY(!screen.isVisible());
         }
+    }
+
+    // A window gets its laid-out size (as its only size when fixed) and its frame is centred in the screen's
+    // available area, also when the frame becomes known only once the window is shown (as with a window
+    // manager; offscreen adds its frame then too). On an axis where it is larger than that area it starts at
+    // the area's start, so its title bar stays reachable.
+    void fitAndCentre_data()
+    {
+        QTest::addColumn<QSize>("content");
+        QTest::addColumn<bool>("fixed");
+        QTest::newRow("fixed") << QSize(300, 200) << true;
+        QTest::newRow("resizable") << QSize(300, 200) << false;
+        QTest::newRow("wider than the screen") << QSize(4000, 200) << true;
+        QTest::newRow("taller than the screen") << QSize(300, 3000) << true;
+    }
+    void fitAndCentre()
+    {
+        QFETCH(QSize, content);
+        QFETCH(bool, fixed);
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *inside = new QWidget(&window);
+        inside->setMinimumSize(content);
+        layout->addWidget(inside);
+        app::fitAndCentre(&window, fixed ? Sizing::Fixed : Sizing::Resizable);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QCOMPARE(window.size(), layout->sizeHint());
+        QCOMPARE(window.minimumSize() == window.maximumSize(), fixed);
+        const QRect area = window.screen()->availableGeometry();
+        const QRect frame = window.frameGeometry();
+        const auto placed = [](int start, int length, int areaStart, int areaLength) {
+            return length > areaLength ? start == areaStart
+                                       : qAbs(2 * start + length - (2 * areaStart + areaLength)) <= 1;
+        };
+        QVERIFY2(placed(frame.x(), frame.width(), area.x(), area.width()),
+                 qPrintable(QDebug::toString(frame)));
+        QVERIFY2(placed(frame.y(), frame.height(), area.y(), area.height()),
+                 qPrintable(QDebug::toString(frame)));
+
+        // Where the user puts it, it stays.
+        const QPoint moved = frame.topLeft() + QPoint(7, 5);
+        window.move(moved);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.frameGeometry().topLeft(), moved);
     }
 
     // The bare surface is the window itself and its layout containers, never a control.

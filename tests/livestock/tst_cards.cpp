@@ -1,6 +1,8 @@
 #include "livestockfarm.h"
 #include "support/testmain.h"
 
+#include <QAccessible>
+
 using livestock::AnimalCard;
 using livestock::AnimalList;
 using livestock::RemovedAnimals;
@@ -62,6 +64,27 @@ private Q_SLOTS:
         });
         QVERIFY(shown);
         QVERIFY(farm.stored("seznam_zvirat")[1].endsWith("|jalovice"));
+    }
+
+    // Text written into a field through the accessibility interface, as dictation and voice control do, is
+    // stored like typed text.
+    void textThroughAccessibility()
+    {
+        Farm farm;
+        farm.animals({animal("CZ", "CZ1")});
+        farm.onCard("TForm6", [&](AnimalCard &card) {
+            QAccessible::queryAccessibleInterface(edit(card, "vystavil"))
+                ->setText(QAccessible::Value, "Král");
+            QAccessibleEditableTextInterface *notes =
+                QAccessible::queryAccessibleInterface(edit(card, "poznamky"))->editableTextInterface();
+            QVERIFY(notes);
+            notes->insertText(0, "jalovice");
+            overBareSurface(&card);
+            QVERIFY2(farm.stored("seznam_zvirat")[0].endsWith("|Král|2.4.2003|Novák Jiří|jalovice"),
+                     qPrintable(farm.stored("seznam_zvirat")[0]));
+            buttonOf(card, "Button1")->click();
+        });
+        farm.list([&](AnimalList &list) { buttonOf(list, "Button1")->click(); });
     }
 
     // A text that is no date is not stored by the mouse; "Zpět" says why once, then leaves without it.

@@ -6,6 +6,7 @@
 #include "support/farm.h"
 #include "support/testmain.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -269,6 +270,28 @@ private Q_SLOTS:
         });
         farm.list([&](MachineList &list) { buttonOf(list, "Button1")->click(); });
         QVERIFY(farm.stored("seznam_stroju")[0].startsWith("Zetor|1985|"));
+    }
+
+    // Text set through the accessibility interface is stored like typed text, but never into the name or the
+    // year, which the card shows disabled.
+    void textThroughAccessibility()
+    {
+        Farm farm;
+        testsupport::fillTable(farm.db, "seznam_stroju", {{"Zetor", "1985"}});
+        farm.onCard([&](MachineCard &card) {
+            auto setText = [&](const char *field, const QString &text) {
+                QAccessible::queryAccessibleInterface(card.findChild<QLineEdit *>(field))
+                    ->setText(QAccessible::Value, text);
+            };
+            setText("barva", "červená");
+            setText("stroj", "Fella");
+            QCOMPARE(card.findChild<QLineEdit *>("stroj")->text(), QString("Zetor"));
+            buttonOf(card, "Button1")->click();
+        });
+        farm.list([&](MachineList &list) { buttonOf(list, "Button1")->click(); });
+        QVERIFY2(farm.stored("seznam_stroju")[0].startsWith("Zetor|1985|"),
+                 qPrintable(farm.stored("seznam_stroju")[0]));
+        QVERIFY(farm.stored("seznam_stroju")[0].contains("|červená|"));
     }
 
     // Files that are no usable bitmap: a clear Czech message naming the file, the stored photo unchanged.
