@@ -64,7 +64,7 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     m_search->setAccessibleName(searching->title());
     searchLayout->addWidget(m_search, 1);
     searchLayout->addWidget(actionButton("Button5", QStringLiteral("Zobraz"), [this] { search(); }));
-    connect(m_search, &QLineEdit::returnPressed, this, [this] { act([this] { search(); }); });
+    connect(m_search, &QLineEdit::returnPressed, this, [this] { userAction([this] { search(); }); });
     side->addWidget(searching);
 
     side->addWidget(actionButton("Button8", QStringLiteral("Zobraz všechny záznamy"), [this] { showAll(); }));

@@ -113,7 +113,7 @@ bool MachineList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_sortHeading && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        act([this] { openCard(); });
+        userAction([this] { openCard(); });
     return app::Screen::eventFilter(watched, event);
 }
 
