@@ -7,11 +7,13 @@
 #include "support/testmain.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -270,6 +272,76 @@ private Q_SLOTS:
         });
         farm.list([&](MachineList &list) { buttonOf(list, "Button1")->click(); });
         QVERIFY(farm.stored("seznam_stroju")[0].startsWith("Zetor|1985|"));
+    }
+
+    // The photo without a mouse: Tab reaches it after the tyres, Enter and Space load as a click does, and
+    // its menu (the Menu key, Shift+F10, a right click) loads, pastes, copies and removes as the mouse does.
+    void photoFromTheKeyboard()
+    {
+        Farm farm;
+        testsupport::fillTable(farm.db, "seznam_stroju", {{"Zetor", "1985"}});
+        const QImage picture = testPicture();
+        const QImage pasted = testPicture(16, 64).mirrored();
+        farm.onCard([&](MachineCard &card) {
+            auto *photo = card.findChild<machines::PhotoField *>("DBImage1");
+            QCOMPARE(QAccessible::queryAccessibleInterface(photo)->text(QAccessible::Name), QString("Foto"));
+            card.activateWindow(); // the focus moves as on a desktop
+            QVERIFY(QTest::qWaitForWindowActive(&card));
+            QLineEdit *rearTyres = card.findChild<QLineEdit *>("pneu_zadni");
+            rearTyres->setFocus();
+            QTest::keyClick(rearTyres, Qt::Key_Tab);
+            QCOMPARE(card.focusWidget(), photo);
+
+            farm.dialogs.pictureFiles = {QString(), file("zetor.bmp", encoded(picture, "BMP"))};
+            QTest::keyClick(photo, Qt::Key_Space); // cancelled
+            QVERIFY(farm.storedPhoto("Zetor").isNull());
+            QTest::keyClick(photo, Qt::Key_Return);
+            QVERIFY(samePixels(farm.storedPhoto("Zetor"), picture));
+
+            // Each way of opening the menu, and the entry picked in it by its underlined letter.
+            const auto menu = [&] {
+                auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                return m && m->parentWidget() == photo ? m : nullptr;
+            };
+            QTest::keyClick(photo, Qt::Key_Menu);
+            QVERIFY(menu());
+            QStringList entries;
+            for (QAction *a : menu()->actions())
+                if (!a->isSeparator())
+                    entries << a->text().section(u'\t', 0, 0);
+            QCOMPARE(entries, QStringList({"&Načíst ze souboru…", "&Vložit ze schránky",
+                                           "&Kopírovat do schránky", "&Odstranit obrázek"}));
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(menu(), Qt::Key_K);
+            QVERIFY(!menu());
+            QVERIFY(samePixels(QGuiApplication::clipboard()->image(), picture));
+
+            QGuiApplication::clipboard()->setImage(pasted);
+            QTest::keyClick(photo, Qt::Key_F10, Qt::ShiftModifier);
+            QVERIFY(menu());
+            QTest::keyClick(menu(), Qt::Key_V);
+            overBareSurface(&card);
+            QVERIFY(samePixels(farm.storedPhoto("Zetor"), pasted));
+
+            farm.dialogs.pictureFiles = {file("zetor2.bmp", encoded(picture, "BMP"))};
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                         photo->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(photo, &rightClick);
+            QVERIFY(menu());
+            QTest::keyClick(menu(), Qt::Key_N);
+            QVERIFY(samePixels(farm.storedPhoto("Zetor"), picture));
+
+            farm.dialogs.answers = {true};
+            QTest::keyClick(photo, Qt::Key_Menu);
+            QTest::keyClick(menu(), Qt::Key_O);
+            QCOMPARE(farm.dialogs.texts("confirm"),
+                     QStringList{"Opravdu chcete odstranit danou fotografii z databáze?"});
+            QVERIFY(farm.storedPhoto("Zetor").isNull());
+            QVERIFY(photo->image().isNull());
+            QCOMPARE(farm.dialogs.texts("default error"), QStringList());
+            buttonOf(card, "Button1")->click();
+        });
+        farm.list([&](MachineList &list) { buttonOf(list, "Button1")->click(); });
     }
 
     // Text set through the accessibility interface is stored like typed text, but never into the name or the
