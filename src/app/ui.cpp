@@ -1,10 +1,41 @@
 #include "ui.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 namespace app::ui {
+
+namespace {
+
+const char *const kValueLabel = "velmoraValueLabel";
+
+// A value label is read as the value it shows, and as nothing when it shows nothing: Qt's own interface then
+// falls back to the title of the group box the label stands in.
+class ValueLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ValueLabelAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto *label = static_cast<const QLabel *>(widget());
+        return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+    }
+};
+
+QAccessibleInterface *valueLabelAccessible(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label && label->property(kValueLabel).toBool())
+        return new ValueLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
 {
@@ -24,7 +55,12 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text)
 
 QLabel *valueLabel(QWidget *parent, const QString &name, const QString &designText, const QString &caption)
 {
-    QLabel *l = label(parent, name, designText);
+    static const bool accessible = (QAccessible::installFactory(valueLabelAccessible), true);
+    Q_UNUSED(accessible)
+    auto *l = new QLabel(parent);
+    l->setProperty(kValueLabel, true); // before its text: showing text may already ask for its interface
+    l->setObjectName(name);
+    l->setText(designText);
     l->setAccessibleDescription(caption);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;

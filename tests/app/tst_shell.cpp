@@ -189,7 +189,8 @@ private Q_SLOTS:
         QVERIFY(!BareSurface::isBare(&window, centre(grid) + QPoint(1, 1), true));
     }
 
-    // A value label is read as its value with the caption beside it; an edit field is its label's buddy.
+    // A value label is read as its value with the caption beside it, an empty one as empty (not as the title
+    // of the group it stands in); an edit field is its label's buddy.
     void accessibleTexts()
     {
         QWidget window;
@@ -197,6 +198,15 @@ private Q_SLOTS:
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(value);
         QCOMPARE(a->text(QAccessible::Name), QString("12"));
         QCOMPARE(a->text(QAccessible::Description), QString("Počet záznamů:"));
+        QGroupBox *income = ui::group(&window, "Příjmy:");
+        QLabel *sum = ui::valueLabel(income, "Label12", QString(), "Služby:");
+        a = QAccessible::queryAccessibleInterface(sum);
+        QCOMPARE(a->text(QAccessible::Name), QString());
+        QCOMPARE(a->text(QAccessible::Description), QString("Služby:"));
+        sum->setText("4500");
+        QCOMPARE(a->text(QAccessible::Name), QString("4500"));
+        sum->clear();
+        QCOMPARE(a->text(QAccessible::Name), QString());
         QPushButton *b = ui::button(&window, "Button2", "Vložit záznam");
         QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), QString("Vložit záznam"));
     }
