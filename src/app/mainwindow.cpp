@@ -43,6 +43,20 @@ QGroupBox *box(QWidget *parent, const char *caption, QLayout *layout)
     return g;
 }
 
+// A caption that the menu repeats ("Sklad", "Malé") is read with the path of groups or the row it stands in:
+// "Seno – Sklad – Malé". What is shown stays as it is.
+const QString kPathStep = QStringLiteral(" – ");
+QPushButton *withPath(QPushButton *b, const QString &path)
+{
+    b->setAccessibleName(path + kPathStep + b->text());
+    return b;
+}
+QGroupBox *withPath(QGroupBox *g, const QString &path)
+{
+    g->setAccessibleName(path + kPathStep + g->title());
+    return g;
+}
+
 template <class Layout> Layout *lay(std::initializer_list<QWidget *> widgets)
 {
     auto *l = new Layout;
@@ -131,7 +145,8 @@ QWidget *MainWindow::buildMenu()
         lay<QVBoxLayout>({section("Button14", s("Chemická ochrana")), section("Button15", s("Močka"))});
     protection->addWidget(
         box(central, "Organický hnůj",
-            lay<QHBoxLayout>({section("Button16", s("Sklad")), section("Button17", s("Aplikace"))})));
+            lay<QHBoxLayout>({withPath(section("Button16", s("Sklad")), s("Organický hnůj")),
+                              section("Button17", s("Aplikace"))})));
     plant->addWidget(box(central, "Ochrana rostlin", protection));
 
     auto *crops = new QGridLayout;
@@ -141,19 +156,25 @@ QWidget *MainWindow::buildMenu()
         QLabel *arrow = ui::label(central, QStringLiteral("Label%1").arg(20 + i), s("=>>"));
         crops->addWidget(name, i, 0);
         crops->addWidget(arrow, i, 1);
-        crops->addWidget(section(QStringLiteral("Button%1").arg(18 + i), s("Sklad")), i, 2);
-        crops->addWidget(section(QStringLiteral("Button%1").arg(23 + i), s("Formulář")), i, 3);
+        const QString crop = name->text().trimmed(); // "Ječmen " is read without its blank
+        crops->addWidget(withPath(section(QStringLiteral("Button%1").arg(18 + i), s("Sklad")), crop), i, 2);
+        crops->addWidget(withPath(section(QStringLiteral("Button%1").arg(23 + i), s("Formulář")), crop), i,
+                         3);
     }
     plant->addWidget(box(central, "Plodiny", crops));
 
     auto storeIssue = [&](const char *caption, int first) {
         auto *l = new QHBoxLayout;
-        l->addWidget(box(central, "Sklad",
-                         lay<QHBoxLayout>({section(QStringLiteral("Button%1").arg(first), s("Malé")),
-                                           section(QStringLiteral("Button%1").arg(first + 1), s("Velké"))})));
-        l->addWidget(box(central, "Výdej",
-                         lay<QHBoxLayout>({section(QStringLiteral("Button%1").arg(first + 2), s("Malé")),
-                                           section(QStringLiteral("Button%1").arg(first + 3), s("Velké"))})));
+        for (const char *part : {"Sklad", "Výdej"}) {
+            const QString path = s(caption) + kPathStep + s(part);
+            auto bales = [&](int n, const char *size) {
+                return withPath(section(QStringLiteral("Button%1").arg(n), s(size)), path);
+            };
+            l->addWidget(withPath(
+                box(central, part, lay<QHBoxLayout>({bales(first, "Malé"), bales(first + 1, "Velké")})),
+                s(caption)));
+            first += 2;
+        }
         return box(central, caption, l);
     };
     plant->addWidget(storeIssue("Seno", 29));

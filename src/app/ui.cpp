@@ -68,7 +68,10 @@ QLabel *valueLabel(QWidget *parent, const QString &name, const QString &designTe
 
 QGroupBox *group(QWidget *parent, const QString &caption)
 {
-    return new QGroupBox(caption, parent);
+    auto *g = new QGroupBox(caption, parent);
+    // Named outright: without a name of its own Qt reads a group inside another by the outer one's title.
+    g->setAccessibleName(caption);
+    return g;
 }
 
 } // namespace app::ui

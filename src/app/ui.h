@@ -19,6 +19,7 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text);
 // accessible description, so a screen reader says "12 — Počet záznamů:".
 QLabel *valueLabel(QWidget *parent, const QString &name, const QString &designText, const QString &caption);
 
+// A framed group, read by its own caption also inside another group.
 QGroupBox *group(QWidget *parent, const QString &caption);
 
 } // namespace app::ui

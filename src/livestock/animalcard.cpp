@@ -103,6 +103,15 @@ AnimalCard::AnimalCard(app::AppContext &ctx, const CardSpec &spec, QWidget *pare
     middle->addLayout(breeds);
     middle->addStretch();
 
+    // A field in a group is read with the group's caption: the card has "země:" and "číslo zvířete:" twice.
+    for (QGroupBox *g : {animalTag, birth, motherTag}) {
+        QString path = g->title();
+        if (path.endsWith(u':'))
+            path.chop(1);
+        for (QLineEdit *e : g->findChildren<QLineEdit *>())
+            e->setAccessibleName(path + QStringLiteral(" – ") + e->accessibleName());
+    }
+
     auto *rest = new QGridLayout;
     field(rest, 0, 0, QStringLiteral("vystavil:"), QStringLiteral("vystavil"), 24);
     field(rest, 0, 2, QStringLiteral("dne:"), QStringLiteral("dne"), 10);

@@ -6,6 +6,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testmain.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -160,6 +161,40 @@ private Q_SLOTS:
         }
         QCOMPARE(menus, (QStringList{"&Soubor", "  &Zavřít", "&Nápověda", "  &About ...", "  &Nápověda",
                                      "  &O aplikaci", "  Popis &sekcí"}));
+    }
+
+    // A screen reader tells every button and group apart: a group by its own caption (not by the one around
+    // it), a repeated caption with its path ("Seno – Sklad – Malé", "Pšenice – Sklad") while the window shows
+    // the caption alone.
+    void accessibleNames()
+    {
+        Shell shell;
+        const auto name = [](QWidget *w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        const QList<std::tuple<const char *, QString, QString>> read = {
+            {"Button29", "Malé", "Seno – Sklad – Malé"},   {"Button30", "Velké", "Seno – Sklad – Velké"},
+            {"Button31", "Malé", "Seno – Výdej – Malé"},   {"Button34", "Velké", "Sláma – Sklad – Velké"},
+            {"Button35", "Malé", "Sláma – Výdej – Malé"},  {"Button16", "Sklad", "Organický hnůj – Sklad"},
+            {"Button18", "Sklad", "Pšenice – Sklad"},      {"Button19", "Sklad", "Ječmen – Sklad"},
+            {"Button24", "Formulář", "Ječmen – Formulář"}, {"Button27", "Formulář", "Brambory – Formulář"},
+            {"Button17", "Aplikace", "Aplikace"},          {"Button7", "Nákup", "Nákup"},
+        };
+        for (const auto &[control, caption, spoken] : read) {
+            auto *b = shell.find<QPushButton>(control);
+            QCOMPARE(b->text(), caption);
+            QCOMPARE(name(b), spoken);
+        }
+        QStringList buttons, groups;
+        for (QPushButton *b : shell.window->findChildren<QPushButton *>())
+            buttons << name(b);
+        for (QGroupBox *g : shell.window->findChildren<QGroupBox *>())
+            groups << name(g);
+        QCOMPARE(buttons.removeDuplicates(), 0);
+        QCOMPARE(groups.removeDuplicates(), 0);
+        for (const QString group :
+             {"PHM", "Ochrana rostlin", "Organický hnůj", "Seno", "Seno – Sklad", "Sláma – Výdej"})
+            QVERIFY2(groups.contains(group), qPrintable(groups.join(", ")));
     }
 
     // The first load creates the 20 year tables and says so once; the same year again creates nothing.

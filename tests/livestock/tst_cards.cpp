@@ -87,6 +87,30 @@ private Q_SLOTS:
         farm.list([&](AnimalList &list) { buttonOf(list, "Button1")->click(); });
     }
 
+    // The ear tags of the animal and of its mother are told apart by their groups, as is every field.
+    void accessibleNames()
+    {
+        Farm farm;
+        farm.animals({animal("CZ", "CZ1")});
+        farm.onCard("TForm6", [&](AnimalCard &card) {
+            const auto name = [&](const char *field) {
+                return QAccessible::queryAccessibleInterface(edit(card, field))->text(QAccessible::Name);
+            };
+            QCOMPARE(name("usni_zn_zeme"), QString("Ušní známka zvířete – země:"));
+            QCOMPARE(name("usni_zn_cislo_zvirete"), QString("Ušní známka zvířete – číslo zvířete:"));
+            QCOMPARE(name("usni_zn_matky_zeme"), QString("Ušní známka matky – země:"));
+            QCOMPARE(name("usni_zn_matky_cislo_zv"), QString("Ušní známka matky – číslo zvířete:"));
+            QCOMPARE(name("narozeni_datum"), QString("Narození – datum:"));
+            QCOMPARE(name("dne"), QString("dne:"));
+            QStringList names;
+            for (QLineEdit *e : card.findChildren<QLineEdit *>())
+                names << QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name);
+            QCOMPARE(names.removeDuplicates(), 0);
+            buttonOf(card, "Button1")->click();
+        });
+        farm.list([&](AnimalList &list) { buttonOf(list, "Button1")->click(); });
+    }
+
     // A text that is no date is not stored by the mouse; "Zpět" says why once, then leaves without it.
     void invalidDateIsNotLostSilently()
     {
