@@ -79,9 +79,9 @@ private:
 
 void fitAndCentre(QWidget *window, Sizing sizing)
 {
-    window->adjustSize(); // lays the window out
-    const QSize size =
-        window->sizeHint().expandedTo(window->minimumSizeHint()).expandedTo(window->minimumSize());
+    // adjustSize() lays the window out and gives a small one Qt's least window size, so its title fits.
+    window->adjustSize();
+    const QSize size = window->sizeHint().expandedTo(window->size());
     if (sizing == Sizing::Fixed)
         window->setFixedSize(size);
     else
