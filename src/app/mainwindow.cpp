@@ -206,7 +206,7 @@ QWidget *MainWindow::buildMenu()
     m_yearCaption->setVisible(false);
     m_yearLabel->setVisible(false);
     QPushButton *quit = ui::button(central, QStringLiteral("Button4"), s("Ukonči program"));
-    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    connect(quit, &QPushButton::clicked, this, [this] { closeUnlessBlocked(); });
     year->addWidget(prompt);
     year->addWidget(m_yearEdit);
     year->addWidget(load);
@@ -225,7 +225,7 @@ void MainWindow::buildMenuBar()
     file->setObjectName(QStringLiteral("Soubor1"));
     QAction *close = file->addAction(s("&Zavřít"));
     close->setObjectName(QStringLiteral("MenuZavrit"));
-    connect(close, &QAction::triggered, this, &QWidget::close);
+    connect(close, &QAction::triggered, this, [this] { closeUnlessBlocked(); });
 
     QMenu *help = menuBar()->addMenu(s("&Nápověda"));
     help->setObjectName(QStringLiteral("Napoveda1"));
@@ -239,6 +239,12 @@ void MainWindow::buildMenuBar()
         const QString control = a->objectName();
         connect(a, &QAction::triggered, this, [this, control] { open(control); });
     }
+}
+
+void MainWindow::closeUnlessBlocked()
+{
+    if (mayAct(this))
+        close();
 }
 
 void MainWindow::loadYear()

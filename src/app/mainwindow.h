@@ -36,6 +36,8 @@ private:
     QWidget *buildMenu();
     void buildMenuBar();
     void showSplashOnce();
+    // Closing the program from its own controls waits for a screen or box open over the menu.
+    void closeUnlessBlocked();
 
     Workspace m_ws;
     AppContext m_ctx;
