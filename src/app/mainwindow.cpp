@@ -43,17 +43,15 @@ QGroupBox *box(QWidget *parent, const char *caption, QLayout *layout)
     return g;
 }
 
-// A caption that the menu repeats ("Sklad", "Malé") is read with the path of groups or the row it stands in:
-// "Seno – Sklad – Malé". What is shown stays as it is.
-const QString kPathStep = QStringLiteral(" – ");
+// A caption that the menu repeats ("Sklad", "Malé") is read with the path of groups or the row it stands in.
 QPushButton *withPath(QPushButton *b, const QString &path)
 {
-    b->setAccessibleName(path + kPathStep + b->text());
+    b->setAccessibleName(ui::pathName(path, b->text()));
     return b;
 }
 QGroupBox *withPath(QGroupBox *g, const QString &path)
 {
-    g->setAccessibleName(path + kPathStep + g->title());
+    g->setAccessibleName(ui::pathName(path, g->title()));
     return g;
 }
 
@@ -166,7 +164,7 @@ QWidget *MainWindow::buildMenu()
     auto storeIssue = [&](const char *caption, int first) {
         auto *l = new QHBoxLayout;
         for (const char *part : {"Sklad", "Výdej"}) {
-            const QString path = s(caption) + kPathStep + s(part);
+            const QString path = ui::pathName(s(caption), s(part));
             auto bales = [&](int n, const char *size) {
                 return withPath(section(QStringLiteral("Button%1").arg(n), s(size)), path);
             };

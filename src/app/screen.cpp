@@ -48,28 +48,37 @@ bool Screen::userAction(const std::function<void()> &action)
     return act(action);
 }
 
-void Screen::addKey(QPushButton *button, const QKeySequence &key, QWidget *scope)
+namespace {
+
+struct KeyDef {
+    QKeySequence sequence;
+    const char *name; // as the tooltip says it, in Czech
+};
+
+KeyDef keyDef(Screen::Key key)
 {
-    auto *shortcut = new QShortcut(key, scope ? scope : this);
+    if (key == Screen::Key::Insert)
+        return {QKeySequence(Qt::Key_Insert), "Insert"};
+    return {QKeySequence(Qt::AltModifier | Qt::Key_Left), "Alt+šipka vlevo"};
+}
+
+} // namespace
+
+QKeySequence Screen::keySequence(Key key)
+{
+    return keyDef(key).sequence;
+}
+
+void Screen::addKey(QPushButton *button, Key key, QWidget *scope)
+{
+    const KeyDef def = keyDef(key);
+    auto *shortcut = new QShortcut(def.sequence, scope ? scope : this);
     shortcut->setContext(scope ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, button, [button] {
         if (button->isEnabled() && button->isVisible())
             button->click();
     });
-    const QString name = key == backKey()     ? QStringLiteral("Alt+šipka vlevo")
-                         : key == insertKey() ? QStringLiteral("Insert")
-                                              : key.toString(QKeySequence::PortableText);
-    button->setToolTip(QStringLiteral("Klávesa: %1").arg(name));
-}
-
-QKeySequence Screen::insertKey()
-{
-    return QKeySequence(Qt::Key_Insert);
-}
-
-QKeySequence Screen::backKey()
-{
-    return QKeySequence(Qt::AltModifier | Qt::Key_Left);
+    button->setToolTip(QStringLiteral("Klávesa: %1").arg(QString::fromUtf8(def.name)));
 }
 
 void Screen::becomeActive()

@@ -40,12 +40,12 @@ public:
     QPushButton *actionButton(const QString &name, const QString &caption,
                               const std::function<void()> &action);
 
+    // The keys every grid screen uses: a new row, and the back button.
+    enum class Key { Insert, Back };
+    static QKeySequence keySequence(Key key);
     // A key that presses `button` (when it is enabled), named in the button's tooltip. With `scope`, only
     // while the focus is within it (one of two books in a window).
-    void addKey(QPushButton *button, const QKeySequence &key, QWidget *scope = nullptr);
-    // The keys every grid screen uses: a new row, and the back button.
-    static QKeySequence insertKey();
-    static QKeySequence backKey();
+    void addKey(QPushButton *button, Key key, QWidget *scope = nullptr);
 
     // Shows the preview of a filled report, then runs the becoming-active step again.
     void preview(const reports::Report &report);

@@ -74,4 +74,9 @@ QGroupBox *group(QWidget *parent, const QString &caption)
     return g;
 }
 
+QString pathName(const QString &path, const QString &name)
+{
+    return path + QStringLiteral(" – ") + name;
+}
+
 } // namespace app::ui

@@ -22,4 +22,8 @@ QLabel *valueLabel(QWidget *parent, const QString &name, const QString &designTe
 // A framed group, read by its own caption also inside another group.
 QGroupBox *group(QWidget *parent, const QString &caption);
 
+// The accessible name of a control whose caption repeats on its screen, read with the group or row it stands
+// in: "Seno – Sklad – Malé". What is shown stays as it is.
+QString pathName(const QString &path, const QString &name);
+
 } // namespace app::ui

@@ -9,7 +9,6 @@
 #include "reports/report.h"
 #include "store/error.h"
 #include "store/query.h"
-#include "store/values.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -82,7 +81,7 @@ void BookPanel::build(const QString &gridName)
     m_insert = addButton(m_spec.insert, [this] { insert(); });
     m_delete = addButton(m_spec.remove, [this] { remove(); });
     m_insert->setStyleSheet(QStringLiteral("color: green;"));
-    m_screen.addKey(m_insert, app::Screen::insertKey(), this);
+    m_screen.addKey(m_insert, app::Screen::Key::Insert, this);
     editLayout->addWidget(m_insert);
     editLayout->addWidget(m_delete);
 
@@ -145,12 +144,6 @@ void BookPanel::requery(const QList<store::QueryLine> &lines)
     autoPost();
     m_query->setText(lines);
     m_query->open();
-}
-
-qint64 BookPanel::wholeValue(const QString &name) const
-{
-    const auto n = store::parseNumber(m_values.value(name)->text());
-    return n ? store::roundHalfEven(*n) : 0;
 }
 
 void BookPanel::addBelowPrint(QWidget *control)

@@ -61,8 +61,6 @@ public:
     std::function<void()> autoPostAll;
 
     QLabel *valueLabel(const QString &name) const { return m_values.value(name); }
-    // The total a value label shows, as a whole number (nearest, halves to even); no total counts as 0.
-    qint64 wholeValue(const QString &name) const;
     QBoxLayout *controls() const { return m_controls; }
     // Puts a control under the print button (the window's back button).
     void addBelowPrint(QWidget *control);

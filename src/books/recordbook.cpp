@@ -25,7 +25,7 @@ RecordBook::RecordBook(app::AppContext &ctx, BookSpec spec, QWidget *parent)
     layout->addWidget(m_panel);
     QPushButton *backButton = actionButton(backSpec.name, backSpec.caption, [this] { back(); });
     m_panel->addBelowPrint(backButton);
-    addKey(backButton, backKey());
+    addKey(backButton, Key::Back);
     new app::BareSurface(this, [this] { m_panel->autoPost(); });
     fixSizeAndCentre();
 }

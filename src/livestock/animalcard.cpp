@@ -109,7 +109,7 @@ AnimalCard::AnimalCard(app::AppContext &ctx, const CardSpec &spec, QWidget *pare
         if (path.endsWith(u':'))
             path.chop(1);
         for (QLineEdit *e : g->findChildren<QLineEdit *>())
-            e->setAccessibleName(path + QStringLiteral(" – ") + e->accessibleName());
+            e->setAccessibleName(app::ui::pathName(path, e->accessibleName()));
     }
 
     auto *rest = new QGridLayout;

@@ -70,7 +70,7 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     side->addWidget(actionButton("Button8", QStringLiteral("Zobraz všechny záznamy"), [this] { showAll(); }));
     m_insert = actionButton("Button9", QStringLiteral("Vlož nový záznam"), [this] { insert(); });
     m_insert->setStyleSheet(QStringLiteral("color: green;"));
-    addKey(m_insert, insertKey());
+    addKey(m_insert, Key::Insert);
     side->addWidget(m_insert);
     side->addSpacing(12);
     side->addWidget(actionButton("Button11", QStringLiteral("Vytiskni seznam zvířat"), [this] { print(); }));
@@ -90,7 +90,7 @@ AnimalList::AnimalList(app::AppContext &ctx, QWidget *parent)
     side->addLayout(countRow);
     side->addStretch();
     QPushButton *backButton = actionButton("Button6", QStringLiteral("Zpět"), [this] { back(); });
-    addKey(backButton, backKey());
+    addKey(backButton, Key::Back);
     side->addWidget(backButton);
 
     auto *root = new QHBoxLayout(this);

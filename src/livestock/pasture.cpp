@@ -39,7 +39,7 @@ PastureList::PastureList(app::AppContext &ctx, QWidget *parent)
         connect(a, &QAction::triggered, this, [this, fn] { userAction(fn); });
         return a;
     };
-    entry(menu, "MenuZpet", QStringLiteral("&Zpět"), [this] { back(); })->setShortcut(backKey());
+    entry(menu, "MenuZpet", QStringLiteral("&Zpět"), [this] { back(); })->setShortcut(keySequence(Key::Back));
     QMenu *sorting = menu->addMenu(QStringLiteral("&Řazení"));
     sorting->setObjectName(QStringLiteral("MenuRazeni"));
     entry(sorting, "MenuSeradPodleCisla", QStringLiteral("&Seřaď podle cv_čísla"),

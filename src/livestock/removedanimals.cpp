@@ -66,7 +66,7 @@ RemovedAnimals::RemovedAnimals(app::AppContext &ctx, QWidget *parent)
     side->addWidget(m_save);
     side->addStretch();
     QPushButton *backButton = actionButton("Button1", QStringLiteral("Zpět"), [this] { back(); });
-    addKey(backButton, backKey());
+    addKey(backButton, Key::Back);
     side->addWidget(backButton);
 
     auto *root = new QHBoxLayout(this);

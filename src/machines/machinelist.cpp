@@ -72,7 +72,7 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
     side->addWidget(heading("Label4", QStringLiteral("Editace:")));
     m_add = actionButton("Button6", QStringLiteral("Přidej záznam"), [this] { insert(); });
     m_delete = actionButton("Button7", QStringLiteral("Odstraň daný stroj"), [this] { remove(); });
-    addKey(m_add, insertKey());
+    addKey(m_add, Key::Insert);
     side->addWidget(m_add);
     side->addWidget(m_delete);
     side->addSpacing(10);
@@ -89,7 +89,7 @@ MachineList::MachineList(app::AppContext &ctx, QWidget *parent)
     side->addStretch();
     QPushButton *backButton =
         actionButton("Button2", QStringLiteral("Zpět do hlavní nabídky"), [this] { back(); });
-    addKey(backButton, backKey());
+    addKey(backButton, Key::Back);
     side->addWidget(backButton);
 
     auto *root = new QHBoxLayout(this);

@@ -109,7 +109,7 @@ CropForm::CropForm(app::AppContext &ctx, QWidget *parent)
     }
     QPushButton *backButton =
         actionButton(QStringLiteral("Button1"), s("Zpět do hlavní nabídky"), [this] { back(); });
-    addKey(backButton, backKey());
+    addKey(backButton, Key::Back);
     layout->addWidget(sowingCaption);
     layout->addWidget(m_sowing);
     layout->addWidget(separator(this));

@@ -5,6 +5,7 @@
 #include "store/query.h"
 #include "support/farm.h"
 #include "support/testmain.h"
+#include "support/typing.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -285,8 +286,7 @@ private Q_SLOTS:
         farm.onCard([&](MachineCard &card) {
             auto *photo = card.findChild<machines::PhotoField *>("DBImage1");
             QCOMPARE(QAccessible::queryAccessibleInterface(photo)->text(QAccessible::Name), QString("Foto"));
-            card.activateWindow(); // the focus moves as on a desktop
-            QVERIFY(QTest::qWaitForWindowActive(&card));
+            QVERIFY(testsupport::activate(card)); // the focus moves as on a desktop
             QLineEdit *rearTyres = card.findChild<QLineEdit *>("pneu_zadni");
             rearTyres->setFocus();
             QTest::keyClick(rearTyres, Qt::Key_Tab);
